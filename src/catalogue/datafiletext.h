@@ -1,0 +1,25 @@
+#pragma once
+
+#include "catalogue/unitcatalogue.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace tolvarin {
+
+struct DecodedText {
+    QString text;
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+// Valid UTF-8 (with or without a byte order mark) is read as UTF-8, anything
+// else as Windows-1250, the Czech code page of older files.
+DecodedText decodeDataFile(const QByteArray& bytes);
+QByteArray encodeDataFile(const QString& text, TextEncoding encoding);
+
+// Lines end at CR LF, a lone CR or a lone LF; the end of the text ends the last
+// line, and a final line end does not start an empty line.
+QStringList splitLines(const QString& text);
+
+}  // namespace tolvarin

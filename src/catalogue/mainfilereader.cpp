@@ -1,0 +1,169 @@
+#include "catalogue/mainfilereader.h"
+
+#include "catalogue/datafiletext.h"
+#include "catalogue/numericreading.h"
+#include "catalogue/readermessages.h"
+#include "common/apptitle.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace tolvarin {
+
+namespace {
+
+constexpr int kMaxFields = 6;
+constexpr int kMaxLines = std::numeric_limits<qint16>::max();
+
+std::optional<bool> readTruthValue(const QString& text, const QLocale& locale)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
+    if (trimmed.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
+    if (const std::optional<double> number = regionalReading(trimmed, locale)) return *number != 0.0;
+    return std::nullopt;
+}
+
+// One pass over the main file. Carries the fields 2..4 from line to line and
+// the running row number through each section.
+class MainFileLoad {
+public:
+    MainFileLoad(UnitCatalogue& catalogue, const DataFileConfig& config, MessageSink& messages)
+        : catalogue_(catalogue), config_(config), messages_(messages)
+    {
+    }
+
+    bool run(const QStringList& lines)
+    {
+        int lineNumber = 0;
+        for (const QString& line : lines) {
+            if (lineNumber == kMaxLines) return fail(readermessages::loadError(ErrorCode::Overflow));
+            ++lineNumber;
+            if (!readLine(line, lineNumber)) return false;
+        }
+        countUnits();
+        return true;
+    }
+
+private:
+    // Returns false when the load has to end.
+    bool readLine(const QString& line, int lineNumber)
+    {
+        const QStringList parts = line.split(QLatin1Char('|'));
+        if (parts.size() > kMaxFields) return fail(readermessages::loadError(ErrorCode::SubscriptOutOfRange));
+        const QString& topicField = parts[0];
+        if (parts.size() > 1) name_ = parts[1];
+        if (parts.size() > 2) symbol_ = parts[2];
+        if (parts.size() > 3) coefficientText_ = parts[3];
+        const QString info = parts.size() > 4 ? parts[4] : QString();
+        const QString flagText = parts.size() > 5 ? parts[5] : QStringLiteral("False");
+
+        if (!regionalReading(topicField, config_.locale)) {
+            if (topicField.startsWith(QLatin1Char('\''))) return true;  // a comment line
+            // A line that names no topic is reported and skipped, so it can
+            // neither land in slot 0 nor leave a gap in the section it stands in.
+            warn(readermessages::badValue(lineNumber, config_.mainName, topicField));
+            return true;
+        }
+        if (coefficientText_.contains(QLatin1Char(',')))
+            warn(readermessages::commaInNumber(lineNumber, config_.mainName, coefficientText_));
+
+        const Result<double> coefficient = readCoefficient(coefficientText_, config_.locale);
+        if (!coefficient.ok()) {
+            if (coefficient.error() == ErrorCode::TypeMismatch) return fail(readermessages::typeError(config_.mainName));
+            return fail(readermessages::loadError(coefficient.error()));
+        }
+
+        QString name = name_;
+        if (!name.isEmpty() && (name[0] == QLatin1Char('+') || name[0] == QLatin1Char('*'))) {
+            if (!levelAccepts(config_.level, name[0])) return true;
+            name.remove(0, 1);
+        }
+
+        const double topicValue = std::nearbyint(plainReading(topicField));
+        if (!(topicValue >= 0.0 && topicValue <= 255.0)) return fail(readermessages::loadError(ErrorCode::Overflow));
+        const std::optional<bool> startsSection = readTruthValue(flagText, config_.locale);
+        if (!startsSection) return fail(readermessages::typeError(config_.mainName));
+
+        return store(int(topicValue), *startsSection, Unit{name, symbol_, coefficient.value(), info});
+    }
+
+    bool store(int topic, bool startsSection, Unit unit)
+    {
+        if (startsSection) runningRow_ = 0;
+        ++runningRow_;
+        if (topic > kLastSlot || runningRow_ > kMaxRows) {
+            if (topic >= kTitleCount) return fail(readermessages::loadError(ErrorCode::SubscriptOutOfRange));
+            messages_.show(MessageIcon::Critical, appTitle(),
+                           readermessages::tooManyRecords(topic, catalogue_.title(topic), config_.mainName));
+            return true;
+        }
+        catalogue_.unit(topic, runningRow_) = std::move(unit);
+        return true;
+    }
+
+    void countUnits()
+    {
+        for (int slot = 1; slot <= kBuiltinTopicCount; ++slot) {
+            int count = 0;
+            while (count < kMaxRows && !catalogue_.unit(slot, count + 1).name.isEmpty()) ++count;
+            catalogue_.setCount(slot, count);
+        }
+    }
+
+    void warn(const QString& text) { messages_.show(MessageIcon::Exclamation, appTitle(), text); }
+
+    bool fail(const QString& text)
+    {
+        messages_.show(MessageIcon::Critical, readermessages::fatalTitle(), text);
+        return false;
+    }
+
+    UnitCatalogue& catalogue_;
+    const DataFileConfig& config_;
+    MessageSink& messages_;
+    QString name_;
+    QString symbol_;
+    QString coefficientText_;
+    int runningRow_ = 0;  // starts afresh with every load
+};
+
+}  // namespace
+
+bool levelAccepts(UnitLevel level, QChar firstCharacter)
+{
+    const bool plus = firstCharacter == QLatin1Char('+');
+    const bool star = firstCharacter == QLatin1Char('*');
+    switch (level) {
+    case UnitLevel::All: return true;
+    case UnitLevel::Level1: return !plus && !star;
+    case UnitLevel::Level2: return !star;
+    case UnitLevel::Level3: return !plus;
+    }
+    return true;
+}
+
+bool Texty(UnitCatalogue& catalogue, const DataFileConfig& config, MessageSink& messages)
+{
+    catalogue.clearNamesAndCounts();
+    QFile file(config.mainPath);
+    if (!QFileInfo::exists(config.mainPath)) {
+        messages.show(MessageIcon::Critical, readermessages::fatalTitle(), readermessages::fileMissing(config.mainName));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        messages.show(MessageIcon::Critical, readermessages::fatalTitle(),
+                      readermessages::loadError(ErrorCode::PathAccess));
+        return false;
+    }
+    const DecodedText decoded = decodeDataFile(file.readAll());
+    catalogue.mainFileEncoding = decoded.encoding;
+    MainFileLoad load(catalogue, config, messages);
+    return load.run(splitLines(decoded.text));
+}
+
+}  // namespace tolvarin

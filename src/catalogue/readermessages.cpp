@@ -1,0 +1,75 @@
+#include "catalogue/readermessages.h"
+
+#include "common/apptitle.h"
+#include "common/textutil.h"
+
+namespace tolvarin::readermessages {
+
+namespace {
+
+QStringList badDataLines(int line, const QString& fileName)
+{
+    return {QStringLiteral("Načtena nekorektní data"), QString(),
+            QStringLiteral("Při načítání dat byl na řádku ") + QString::number(line) +
+                QStringLiteral(" načten špatný datový typ."),
+            QStringLiteral("Proveďte opravu v souboru ") + fileName + QLatin1Char('.'), QString(),
+            QStringLiteral("Načtená hodnota: ")};
+}
+
+QString errorText(ErrorCode error)
+{
+    return QString::number(errorNumber(error)) + QLatin1Char(' ') + errorDescription(error);
+}
+
+}  // namespace
+
+QString badValue(int line, const QString& fileName, const QString& value)
+{
+    return JoinLines(badDataLines(line, fileName)) + value;
+}
+
+QString commaInNumber(int line, const QString& fileName, const QString& value)
+{
+    return JoinLines(badDataLines(line, fileName)) + value + QStringLiteral("\r\nTip: Použijte desetinnou tečku.");
+}
+
+QString tooManyRecords(int topic, const QString& title, const QString& fileName)
+{
+    return JoinLines({QStringLiteral("V tématu ") + QString::number(topic) + QLatin1Char(' ') + title +
+                          QStringLiteral(" je příliš mnoho vět!"),
+                      QString(), QStringLiteral("Další řádky v tématu nebudou načteny."),
+                      QStringLiteral("Smažte nepotřebné řádky ze souboru ") + fileName + QLatin1Char('.')});
+}
+
+QString fileMissing(const QString& fileName)
+{
+    return JoinLines({QStringLiteral("Soubor ") + fileName + QStringLiteral(" nebyl nalezen."), QString(),
+                      QStringLiteral("Chyba ") + errorText(ErrorCode::FileNotFound) + QLatin1Char('.'), QString(),
+                      QStringLiteral("V okně Možnosti (nabídka Nastavení>Možnosti) vyberte cestu k datovému souboru."),
+                      QStringLiteral("Standardně Tolvar.tvd pro hlavní datový soubor a User.tvd pro uživatelské jednotky."),
+                      QStringLiteral("Aplikaci poté restartujte.")});
+}
+
+QString typeError(const QString& fileName)
+{
+    return JoinLines({QStringLiteral("Špatný datový typ. Chyba číslo 13"), QString(),
+                      QStringLiteral("Opravte soubor ") + fileName + QLatin1Char('!')});
+}
+
+QString loadError(ErrorCode error)
+{
+    return JoinLines({QStringLiteral("Při načítání dat se vyskytla chyba ") + errorText(error) + QLatin1Char('.'),
+                      QString(), QStringLiteral("Kontaktujte autora programu.")});
+}
+
+QString userFileError(ErrorCode error, const QString& fileName, int line)
+{
+    QString where = QStringLiteral("Soubor ") + fileName;
+    if (line > 0) where += QStringLiteral(", řádek ") + QString::number(line);
+    return JoinLines({QStringLiteral("Při načítání dat se vyskytla chyba ") + errorText(error) + QLatin1Char('.'),
+                      where + QLatin1Char('.'), QString(), QStringLiteral("Kontaktujte autora programu.")});
+}
+
+QString fatalTitle() { return appTitle() + QStringLiteral(" [Sub Texty]"); }
+
+}  // namespace tolvarin::readermessages

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/messagesink.h"
+#include "common/runtimeerror.h"
+
+#include <QString>
+
+namespace tolvarin {
+
+// The texts of the data file readers' messages. fileName is the file's name
+// as the settings give it (not its full path).
+namespace readermessages {
+
+QString badValue(int line, const QString& fileName, const QString& value);        // field 1 is no number
+QString commaInNumber(int line, const QString& fileName, const QString& value);   // "," in a coefficient
+QString tooManyRecords(int topic, const QString& title, const QString& fileName);  // section over 150 rows
+QString fileMissing(const QString& fileName);
+QString typeError(const QString& fileName);
+QString loadError(ErrorCode error);
+QString userFileError(ErrorCode error, const QString& fileName, int line);
+
+// The title of the messages that end the main file's load.
+QString fatalTitle();
+
+}  // namespace readermessages
+}  // namespace tolvarin

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "catalogue/topictable.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace tolvarin {
+
+struct Unit {
+    QString name;
+    QString symbol;
+    double coefficient = 0.0;  // one such unit expressed in the topic's reference unit
+    QString info;
+};
+
+// How a data file's bytes were decoded; the editor writes it back the same way.
+enum class TextEncoding { Utf8, Utf8WithBom, Windows1250 };
+
+// All topics and their units: slots 0..50 by rows 0..150 (data rows are 1..150),
+// the unit counts, the titles 0..51, which user topics are in use and the
+// marking state of the grid. One fixed-size table, refilled in place.
+class UnitCatalogue {
+public:
+    UnitCatalogue();
+
+    Unit& unit(int slot, int row) { return units_[index(slot, row)]; }
+    const Unit& unit(int slot, int row) const { return units_[index(slot, row)]; }
+
+    int count(int slot) const { return counts_[size_t(slot)]; }
+    void setCount(int slot, int count) { counts_[size_t(slot)] = qint16(count); }
+
+    QString title(int index) const { return titles_[size_t(index)]; }
+    void setTitle(int index, const QString& title) { titles_[size_t(index)] = title; }
+
+    // User topic n (1..20; 0 lands in slot 26) occurred in the user file.
+    bool userTopicUsed(int n) const { return userTopicUsed_[size_t(n)]; }
+    void markUserTopicUsed(int n) { userTopicUsed_[size_t(n)] = true; }
+    // The used user topics 1..20 in ascending order, and their slots.
+    std::vector<int> usedUserTopics() const;
+    int usedUserTopicCount() const { return int(usedUserTopics().size()); }
+
+    // A title for user topic n given by a "'U<n>=title" line of the user file.
+    QString userTitleFromFile(int n) const { return userTitlesFromFile_[size_t(n)]; }
+    void setUserTitleFromFile(int n, const QString& title) { userTitlesFromFile_[size_t(n)] = title; }
+
+    bool isMarked(int slot, int row) const { return marked_[index(slot, row)]; }
+    void setMarked(int slot, int row, bool marked) { marked_[index(slot, row)] = marked; }
+    int markedCount(int slot) const { return markedCounts_[size_t(slot)]; }
+    void setMarkedCount(int slot, int count) { markedCounts_[size_t(slot)] = qint16(count); }
+    bool isHidden(int slot) const { return hidden_[size_t(slot)]; }
+    void setHidden(int slot, bool hidden) { hidden_[size_t(slot)] = hidden; }
+
+    // What the main reader does first: every name and every count is cleared.
+    void clearNamesAndCounts();
+
+    TextEncoding mainFileEncoding = TextEncoding::Utf8;
+    TextEncoding userFileEncoding = TextEncoding::Utf8;
+
+private:
+    static size_t index(int slot, int row) { return size_t(slot) * (kMaxRows + 1) + size_t(row); }
+
+    std::vector<Unit> units_;
+    std::vector<bool> marked_;
+    std::array<qint16, kSlotCount> counts_{};
+    std::array<qint16, kSlotCount> markedCounts_{};
+    std::array<bool, kSlotCount> hidden_{};
+    std::array<QString, kTitleCount> titles_;
+    std::array<bool, kMaxUserTopics + 1> userTopicUsed_{};
+    std::array<QString, kMaxUserTopics + 1> userTitlesFromFile_;
+};
+
+}  // namespace tolvarin

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace tolvarin {
+
+// The title of message boxes and the first word of the window caption.
+inline QString appTitle() { return QStringLiteral("Tolvarin"); }
+
+// "Tolvarin 1.0": the caption of the main window, versions from the build.
+inline QString appCaption()
+{
+    return appTitle() + QLatin1Char(' ') + QString::number(TOLVARIN_VERSION_MAJOR) + QLatin1Char('.') +
+           QString::number(TOLVARIN_VERSION_MINOR);
+}
+
+}  // namespace tolvarin

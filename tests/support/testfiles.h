@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace tolvarin::test {
+
+// A temporary folder that holds the data files of one test.
+class TestFolder {
+public:
+    TestFolder();
+    // Writes the bytes as they are and returns the full path.
+    QString writeBytes(const QString& name, const QByteArray& bytes) const;
+    // Joins the lines with CR LF (and a final CR LF) and writes them as UTF-8.
+    QString writeLines(const QString& name, const QStringList& lines) const;
+    QString path(const QString& name) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace tolvarin::test
