@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tolvarin {
@@ -84,6 +85,12 @@ std::optional<double> regionalReading(const QString& text, const QLocale& locale
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) return std::nullopt;
+    // Plain whole numbers (topic numbers, most fraction sides) read the same in
+    // every locale; skipping the locale parser keeps a file load fast.
+    if (trimmed.size() <= 15 && std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        }))
+        return double(trimmed.toLongLong());
     QLocale strict = locale;
     strict.setNumberOptions(strict.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;
