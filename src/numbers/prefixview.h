@@ -1,0 +1,43 @@
+#pragma once
+
+#include "common/runtimeerror.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace tolvarin {
+
+class UnitCatalogue;
+
+// The value column of the prefix topic after the view is built.
+struct PrefixViewValues {
+    // Column 2 of grid rows 0 .. n-1 as plain number texts in the locale
+    // (at most 15 significant digits, no display mode, no group separators).
+    QStringList texts;
+    // The first row whose number lies strictly between 1 and 1000 in absolute
+    // value: it becomes the current and the top row. None leaves the rows as
+    // the fill left them.
+    std::optional<int> topRow;
+};
+
+// The arithmetic of PredponyView. valueText is the text carried over from the
+// cell that was current (regional reading); it is interpreted in the unit of
+// grid row valueRow, the row FillGrid left current. coefficients are those of
+// the prefix topic's units 1..n (slot kPrefixSlot), so row r shows
+// value · coefficients[valueRow] / coefficients[r].
+// Errors: TypeMismatch when valueText is no number, SubscriptOutOfRange when
+// valueRow is not a row of the topic, DivisionByZero when a coefficient is 0,
+// Overflow when a row's number is infinite, NaN or beyond the normal double
+// range (it would be shown wrong). No text is produced on an error.
+Result<PrefixViewValues> PredponyValues(const QString& valueText, int valueRow, std::span<const double> coefficients,
+                                        const QLocale& locale);
+
+// The coefficients of the prefix topic's units 1..count, in row order.
+std::vector<double> prefixCoefficients(const UnitCatalogue& catalogue);
+
+}  // namespace tolvarin
