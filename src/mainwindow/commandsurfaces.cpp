@@ -17,9 +17,10 @@
 
 // The toolbar pictures live in a static library; their registration has to
 // be pulled in explicitly, from outside any namespace.
-static void initToolbarResources()
+static int initToolbarResources()
 {
     Q_INIT_RESOURCE(toolbar);
+    return 0;
 }
 
 namespace tolvarin {
@@ -48,7 +49,8 @@ QIcon toolbarIcon(const QString& imageKey)
 {
     const ToolbarImage* image = findToolbarImage(imageKey);
     if (!image) return QIcon();
-    initToolbarResources();
+    static const int registered = initToolbarResources();
+    Q_UNUSED(registered);
     const QIcon ours(QStringLiteral(":/toolbar/") + image->key + QStringLiteral(".svg"));
     if (image->themeName.isEmpty()) return ours;
     return QIcon::fromTheme(image->themeName, ours);
@@ -241,7 +243,7 @@ void CommandSurfaces::buildToolBar(QMainWindow* window)
     toolBar_->setObjectName(QStringLiteral("tlbLista"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
-    toolBar_->toggleViewAction()->setEnabled(false);
+    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);  // no "hide the toolbar" pop-up
     for (const ToolButtonDef& def : toolbarTable()) {
         if (def.isSeparator()) {
             toolBar_->addSeparator();
