@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace tolvarin {
@@ -73,6 +73,48 @@ QByteArray leadingNumber(QStringView text)
     return out;
 }
 
+bool isAsciiDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
+
+// The forms that the program writes into the grid itself - an optional "-",
+// ASCII digits, the locale's decimal separator with digits, an exponent -
+// read without QLocale, which reads them to the same double but takes some
+// microseconds per text. Anything else (and any text out of the normal
+// double range) is left to QLocale: none comes back.
+std::optional<double> readWrittenForm(QStringView text, QChar point)
+{
+    constexpr qsizetype kMaxLength = 64;
+    if (text.size() >= kMaxLength || isAsciiDigit(point) || point == u'-' || point == u'e' || point == u'E')
+        return std::nullopt;
+    char ascii[kMaxLength];
+    int length = 0;
+    qsizetype i = 0;
+    auto digits = [&] {
+        const qsizetype start = i;
+        while (i < text.size() && isAsciiDigit(text[i])) ascii[length++] = char(text[i++].unicode());
+        return i > start;
+    };
+    if (i < text.size() && text[i] == u'-') ascii[length++] = char(text[i++].unicode());
+    if (!digits()) return std::nullopt;
+    if (i < text.size() && text[i] == point) {
+        ascii[length++] = '.';
+        ++i;
+        if (!digits()) return std::nullopt;
+    }
+    if (i < text.size() && (text[i] == u'E' || text[i] == u'e')) {
+        ascii[length++] = 'e';
+        ++i;
+        if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ascii[length++] = char(text[i++].unicode());
+        if (!digits()) return std::nullopt;
+    }
+    if (i != text.size()) return std::nullopt;
+
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(ascii, ascii + length, value);
+    if (error != std::errc() || end != ascii + length) return std::nullopt;
+    if (value != 0.0 && !std::isnormal(value)) return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 double plainReading(QStringView text)
@@ -85,12 +127,10 @@ std::optional<double> regionalReading(const QString& text, const QLocale& locale
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) return std::nullopt;
-    // Plain whole numbers (topic numbers, most fraction sides) read the same in
-    // every locale; skipping the locale parser keeps a file load fast.
-    if (trimmed.size() <= 15 && std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) {
-            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        }))
-        return double(trimmed.toLongLong());
+    const QString point = locale.decimalPoint();
+    if (point.size() == 1) {
+        if (const std::optional<double> value = readWrittenForm(trimmed, point[0])) return value;
+    }
     QLocale strict = locale;
     strict.setNumberOptions(strict.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;

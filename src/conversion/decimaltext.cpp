@@ -1,0 +1,235 @@
+#include "conversion/decimaltext.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace tolvarin {
+
+namespace {
+
+// Large enough for the fixed form of the largest double with the most places
+// that fixedText allows.
+constexpr int kMaxFixedDecimals = 50;
+using Buffer = std::array<char, 400>;
+
+// A value as "d.ddd" times a power of ten: the digits "dddd" and the exponent.
+struct Digits {
+    bool negative = false;
+    std::array<char, 24> buffer{};  // to_chars writes at most 17 significant digits here
+    size_t count = 0;
+    int exponent = 0;
+
+    std::string_view digits() const { return std::string_view(buffer.data(), count); }
+};
+
+// Splits the scientific text of std::to_chars ("-1.2345e+07") into its parts.
+Digits splitScientific(std::string_view text)
+{
+    Digits d;
+    size_t i = 0;
+    if (i < text.size() && text[i] == '-') {
+        d.negative = true;
+        ++i;
+    }
+    for (; i < text.size() && text[i] != 'e'; ++i)
+        if (text[i] != '.' && d.count < d.buffer.size()) d.buffer[d.count++] = text[i];
+    if (i < text.size()) {
+        ++i;
+        bool negativeExponent = false;
+        if (text[i] == '+' || text[i] == '-') negativeExponent = text[i++] == '-';
+        std::from_chars(text.data() + i, text.data() + text.size(), d.exponent);
+        if (negativeExponent) d.exponent = -d.exponent;
+    }
+    return d;
+}
+
+// A rounded text above the largest double does not read back.
+bool beyondDoubleRange(const Digits& d)
+{
+    if (d.exponent != 308) return d.exponent > 308;
+    constexpr std::string_view kLargest = "17976931348623157";
+    const std::string_view digits = d.digits();
+    for (size_t i = 0; i < kLargest.size(); ++i) {
+        const char digit = i < digits.size() ? digits[i] : '0';
+        if (digit != kLargest[i]) return digit > kLargest[i];
+    }
+    return false;
+}
+
+bool allZero(std::string_view digits) { return digits.find_first_not_of("0.") == std::string_view::npos; }
+
+// Collects one number text in place and makes a single QString of it.
+class TextBuilder {
+public:
+    explicit TextBuilder(const QLocale& locale) : point_(locale.decimalPoint()) {}
+
+    void add(char c)
+    {
+        if (length_ < kCapacity) text_[size_t(length_++)] = char16_t(c);
+    }
+    void add(std::string_view ascii)
+    {
+        for (char c : ascii) add(c);
+    }
+    void addZeros(int count)
+    {
+        for (int i = 0; i < count; ++i) add('0');
+    }
+    void addPoint()
+    {
+        for (QChar c : point_)
+            if (length_ < kCapacity) text_[size_t(length_++)] = c.unicode();
+    }
+    void addExponent(int exponent)
+    {
+        add('E');
+        add(exponent < 0 ? '-' : '+');
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10) add('0');
+        std::array<char, 8> digits;
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr;
+        add(std::string_view(digits.data(), size_t(end - digits.data())));
+    }
+    QString text() const { return QString(reinterpret_cast<const QChar*>(text_.data()), length_); }
+
+private:
+    // The grouped form of the largest double: 309 digits, 102 blanks, the
+    // fraction and the signs.
+    static constexpr qsizetype kCapacity = 512;
+    QString point_;
+    std::array<char16_t, kCapacity> text_;
+    qsizetype length_ = 0;
+};
+
+// The general form of modes 0 and 1: plain digits when the exponent lies in
+// -5 .. maxDigits - 1, mantissa and exponent otherwise.
+QString generalText(const Digits& d, int maxDigits, const QLocale& locale)
+{
+    std::string_view digits = d.digits();
+    while (digits.size() > 1 && digits.back() == '0') digits.remove_suffix(1);
+    if (allZero(digits)) return QStringLiteral("0");
+
+    TextBuilder text(locale);
+    if (d.negative) text.add('-');
+    const int e = d.exponent;
+    if (e < -5 || e >= maxDigits) {
+        text.add(digits.front());
+        if (digits.size() > 1) {
+            text.addPoint();
+            text.add(digits.substr(1));
+        }
+        text.addExponent(e);
+    } else if (e >= 0) {
+        const size_t whole = size_t(e) + 1;
+        text.add(digits.substr(0, whole));
+        if (digits.size() <= whole) {
+            text.addZeros(int(whole - digits.size()));
+        } else {
+            text.addPoint();
+            text.add(digits.substr(whole));
+        }
+    } else {
+        text.add('0');
+        text.addPoint();
+        text.addZeros(-e - 1);
+        text.add(digits);
+    }
+    return text.text();
+}
+
+template <typename Number, typename... Format>
+std::string_view write(Buffer& buffer, Number value, Format... format)
+{
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format...);
+    return std::string_view(buffer.data(), size_t(result.ptr - buffer.data()));
+}
+
+}  // namespace
+
+QString doubleText(double value, const QLocale& locale)
+{
+    if (!std::isfinite(value)) return QString();
+    // When the shortest round-trip text has at most 15 digits it is also the
+    // value rounded to 15 digits (half an ulp is below half a step of the
+    // 15th digit), and it is much cheaper to get than a rounding.
+    Buffer buffer;
+    Digits d = splitScientific(write(buffer, value, std::chars_format::scientific));
+    if (d.count > 15) d = splitScientific(write(buffer, value, std::chars_format::scientific, 14));
+    if (beyondDoubleRange(d)) return QString();
+    return generalText(d, 15, locale);
+}
+
+QString singleText(float value, const QLocale& locale)
+{
+    if (!std::isfinite(value)) return QString();
+    Buffer buffer;
+    Digits d = splitScientific(write(buffer, value, std::chars_format::scientific));
+    if (d.count > 7) d = splitScientific(write(buffer, value, std::chars_format::scientific, 6));
+    return generalText(d, 7, locale);
+}
+
+QString scientificText(double value, const QLocale& locale)
+{
+    if (!std::isfinite(value)) return QString();
+    Buffer buffer;
+    const Digits d = splitScientific(write(buffer, value, std::chars_format::scientific, 2));
+    if (beyondDoubleRange(d)) return QString();
+    const std::string_view digits = d.digits();
+    TextBuilder text(locale);
+    if (d.negative && !allZero(digits)) text.add('-');
+    text.add(digits.front());
+    text.addPoint();
+    text.add(digits.substr(1));
+    text.addExponent(d.exponent);
+    return text.text();
+}
+
+QString fixedText(double value, int decimals, const QLocale& locale)
+{
+    if (!std::isfinite(value)) return QString();
+    Buffer buffer;
+    std::string_view digits =
+        write(buffer, value, std::chars_format::fixed, std::clamp(decimals, 0, kMaxFixedDecimals));
+    TextBuilder text(locale);
+    if (digits.front() == '-') {
+        digits.remove_prefix(1);
+        if (!allZero(digits)) text.add('-');
+    }
+    const size_t point = digits.find('.');
+    text.add(digits.substr(0, point));
+    if (point != std::string_view::npos) {
+        text.addPoint();
+        text.add(digits.substr(point + 1));
+    }
+    return text.text();
+}
+
+QString groupedText(double value, const QLocale& locale)
+{
+    if (!std::isfinite(value)) return QString();
+    Buffer buffer;
+    const std::string_view digits = write(buffer, std::abs(value), std::chars_format::fixed, 9);
+    if (allZero(digits) && value != 0.0) return doubleText(value, locale);
+    const size_t point = digits.find('.');
+    const std::string_view whole = digits.substr(0, point);
+    std::string_view fraction = digits.substr(point + 1);
+    while (fraction.size() > 2 && fraction.back() == '0') fraction.remove_suffix(1);
+
+    TextBuilder text(locale);
+    if (value < 0.0) text.add('-');
+    for (size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) text.add(' ');
+        text.add(whole[i]);
+    }
+    text.addPoint();
+    for (size_t i = 0; i < fraction.size(); ++i) {
+        if (i > 0 && i % 3 == 0) text.add(' ');
+        text.add(fraction[i]);
+    }
+    return text.text();
+}
+
+}  // namespace tolvarin

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "common/runtimeerror.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace tolvarin {
+
+// The four precision modes of the value column. The numbers are the indexes
+// of the menu entries mnuFormatZ and the values stored under "Presnost".
+enum class PrecisionMode { Single = 0, Double = 1, Scientific = 2, Fixed = 3 };
+constexpr int kPrecisionModeCount = 4;
+
+// A stored or passed index as a mode: a negative index (or one beyond the
+// last mode) gives Single, as FormatZ treats it.
+PrecisionMode precisionModeFromIndex(int index);
+
+// The status-bar code of a mode: "J", "D", "S" or "F".
+QString precisionCode(PrecisionMode mode);
+
+// The design caption of a mode's menu entry: "&Jednoduchá přesnost",
+// "&Dvojitá přesnost", "&Vědecké zobrazení", "Pevné (Fi&xed)".
+QString precisionMenuCaption(PrecisionMode mode);
+
+// The caption that replaces the fixed mode's entry once the decimal count is
+// known: "Pevný počet (2)".
+QString fixedModeCaption(int decimals);
+
+// The format pattern of n fixed decimal places: "0" for 0, "0.0" for 1,
+// "0.#0" for 2, "0.##0" for 3 and so on; empty for a negative n.
+QString FixPattern(int n);
+
+// How the value column is shown: the mode and, for the fixed mode, the
+// pattern made by FixPattern. The empty pattern formats like Double.
+struct DisplayFormat {
+    PrecisionMode mode = PrecisionMode::Single;
+    QString fixedPattern = FixPattern(2);
+};
+
+// One value text rewritten in a format. The text is read with the regional
+// reading; a text that is no number gives TypeMismatch, a value beyond the
+// single range in the Single mode, or one that rounds beyond the double range
+// (1,80E+308 in the Scientific mode), gives Overflow.
+Result<QString> formatValueText(const QString& text, const DisplayFormat& format, const QLocale& locale);
+
+// ApplyFormat: the whole value column (one text per grid row) rewritten in a
+// format. With no rows, or an empty row 0, the column comes back unchanged;
+// other empty cells stay empty. When any cell fails, the error of the first
+// failing cell comes back and the caller keeps its column as it was.
+Result<QStringList> ApplyFormat(const QStringList& column, const DisplayFormat& format, const QLocale& locale);
+
+// The text of a double as the engine writes it into a cell before the column
+// is reformatted: the Double mode's form, 15 significant digits
+// ("1,234568E+07" style exponents). Empty for an infinite or NaN value and
+// for a value whose 15-digit text would lie beyond the double range.
+QString plainDoubleText(double value, const QLocale& locale);
+
+// FormatGrouped: digits in groups of three set off by blanks, two to nine
+// decimal places with the fraction grouped after the third place:
+// 1000000 gives "1 000 000,00", 12.3456789012 gives "12,345 678 901" (Czech).
+// A nonzero value below the ninth place is written as plainDoubleText rather
+// than as zero. Empty for an infinite or NaN value.
+QString FormatGrouped(double value, const QLocale& locale);
+
+// The same for a cell text: a number in the regional reading is grouped, an
+// empty text stays empty and any other text comes back as it is, so that the
+// information texts never fail on a cell the user left unfinished.
+QString FormatGrouped(const QString& text, const QLocale& locale);
+
+}  // namespace tolvarin
