@@ -54,16 +54,19 @@ private:
     bool readLine(const QString& line, int lineNumber)
     {
         const QStringList parts = line.split(QLatin1Char('|'));
-        if (parts.size() > kMaxFields) return fail(readermessages::loadError(ErrorCode::SubscriptOutOfRange));
         const QString& topicField = parts[0];
+        const bool isNumber = regionalReading(topicField, config_.locale).has_value();
+        // A comment is skipped whole, whatever it holds: its pipes neither
+        // count as fields nor carry texts over to the next line.
+        if (!isNumber && topicField.startsWith(QLatin1Char('\''))) return true;
+        if (parts.size() > kMaxFields) return fail(readermessages::loadError(ErrorCode::SubscriptOutOfRange));
         if (parts.size() > 1) name_ = parts[1];
         if (parts.size() > 2) symbol_ = parts[2];
         if (parts.size() > 3) coefficientText_ = parts[3];
         const QString info = parts.size() > 4 ? parts[4] : QString();
         const QString flagText = parts.size() > 5 ? parts[5] : QStringLiteral("False");
 
-        if (!regionalReading(topicField, config_.locale)) {
-            if (topicField.startsWith(QLatin1Char('\''))) return true;  // a comment line
+        if (!isNumber) {
             // A line that names no topic is reported and skipped, so it can
             // neither land in slot 0 nor leave a gap in the section it stands in.
             warn(readermessages::badValue(lineNumber, config_.mainName, topicField));

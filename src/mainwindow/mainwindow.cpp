@@ -1,13 +1,496 @@
 #include "mainwindow/mainwindow.h"
 
+#include "catalogue/catalogueloader.h"
 #include "common/apptitle.h"
+#include "conversion/conversiongrid.h"
+#include "conversion/conversionview.h"
+#include "mainwindow/commandsurfaces.h"
+#include "mainwindow/conversionpanel.h"
+#include "mainwindow/infolinelabel.h"
+#include "mainwindow/qtmessagesink.h"
+#include "mainwindow/sidepanels.h"
+#include "navigation/navigatorpanel.h"
+#include "navigation/topicnavigation.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QTextEdit>
 
 namespace tolvarin {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+namespace {
+
+constexpr int kMagnifierPointSize = 14;
+constexpr int kTypingPointSize = 24;
+
+QRect toPixels(const TwipsRect& r, double dpi)
 {
+    return QRect(twipsToPixels(r.left, dpi), twipsToPixels(r.top, dpi), twipsToPixels(r.width, dpi),
+                 twipsToPixels(r.height, dpi));
+}
+
+QString withoutAccessKey(QString caption) { return caption.remove(QLatin1Char('&')); }
+
+}  // namespace
+
+MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
+    : QMainWindow(parent), catalogue_(std::make_unique<UnitCatalogue>()), locale_(options.locale)
+{
+    setObjectName(QStringLiteral("frmTolvarin"));
     setWindowTitle(appCaption());
-    resize(506, 419);
+    if (options.messages) {
+        messages_ = options.messages;
+    } else {
+        ownMessages_ = std::make_unique<QtMessageSink>(this);
+        messages_ = ownMessages_.get();
+    }
+
+    const QString folder = options.dataFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.dataFolder;
+    dataConfig_.mainPath = QDir(folder).filePath(dataConfig_.mainName);
+    dataConfig_.userPath = QDir(folder).filePath(dataConfig_.userName);
+    dataConfig_.locale = locale_;
+
+    commands_ = new CommandSurfaces(this);
+    buildClientArea();
+    view_ = new ConversionView(*catalogue_, panel_->grid(), *messages_, locale_, this);
+    connectCommands();
+
+    const double dpi = logicalDpiX();
+    setMinimumSize(twipsToPixels(layout::kMinWindowWidth, dpi), twipsToPixels(layout::kMinWindowHeight, dpi));
+    resize(twipsToPixels(layout::kMinWindowWidth, dpi), twipsToPixels(layout::kDefaultWindowHeight, dpi));
+
+    // The catalogue, the lists and the start screen.
+    reloadCatalogue();
+    for (int n : catalogue_->usedUserTopics()) {
+        const QString fromFile = catalogue_->userTitleFromFile(n);
+        catalogue_->setTitle(kBuiltinTopicCount + n, fromFile.isEmpty() ? defaultUserTopicTitle(n) : fromFile);
+    }
+    fillNavigator();
+    navigator_->topicList()->setCurrentRow(0);
+    title_->setText(QLatin1Char(' ') + welcomeTitle());
+    int mode = 0;
+    FormatZ(mode);
+    commands_->action(QStringLiteral("mnuFormatZ"), 3)->setText(fixedModeCaption(2));
+    commands_->action(QStringLiteral("mnuSoustava"), 3)->setText(QStringLiteral("Vlast&ní (12)"));
+    setPanelButton(QStringLiteral("Náhled"), true);
+    previewFollow();
+    setLevelPanel(0);
+}
+
+MainWindow::~MainWindow() = default;
+
+ConversionGrid* MainWindow::grid() const { return panel_->grid(); }
+InfoLineLabel* MainWindow::infoLine() const { return panel_->infoLine(); }
+
+void MainWindow::buildClientArea()
+{
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("picPlocha"));
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+
+    magnifier_ = new MagnifierPanel(client_);
+    magnifier_->hide();
+    navigator_ = new NavigatorPanel(client_);
+    splitter_ = new SplitterBar(client_);
+    title_ = new QLabel(client_);
+    title_->setObjectName(QStringLiteral("lblTitulek"));
+    title_->setTextFormat(Qt::PlainText);
+    QFont bold = title_->font();
+    bold.setBold(true);
+    title_->setFont(bold);
+    title_->installEventFilter(this);
+    panel_ = new ConversionPanel(client_);
+    panel_->hide();  // parked until a topic is opened
+    infoPanel_ = new QTextEdit(client_);
+    infoPanel_->setObjectName(QStringLiteral("txtInfo"));
+    infoPanel_->setReadOnly(true);
+    infoPanel_->hide();
+}
+
+void MainWindow::connectCommands()
+{
+    connect(commands_, &CommandSurfaces::menuTriggered, this, &MainWindow::onMenu);
+    connect(commands_, &CommandSurfaces::toolButtonClicked, this, &MainWindow::onToolButton);
+    connect(commands_, &CommandSurfaces::toolMenuClicked, this, &MainWindow::onToolMenu);
+    connect(commands_, &CommandSurfaces::statusPanelClicked, this, &MainWindow::onStatusPanel);
+
+    connect(view_, &ConversionView::showInfoLine, this, &MainWindow::ShowInfoLine);
+    connect(view_, &ConversionView::titleChanged, title_, &QLabel::setText);
+    connect(view_, &ConversionView::topicUnitsChanged, this,
+            [this](const QString& text) { commands_->statusPanel(QStringLiteral("TVeličiny"))->setText(text); });
+    connect(view_, &ConversionView::filled, this, [this] {
+        enableTopicCommands();
+        refreshInfoPanel();
+    });
+    connect(view_, &ConversionView::hideAvailabilityChanged, this, [this](bool available) {
+        commands_->action(QStringLiteral("mnuSkryt"))->setEnabled(available);
+        commands_->action(QStringLiteral("mnuHide"), 2)->setEnabled(available);
+    });
+    connect(view_, &ConversionView::converted, this, [this](bool counted) {
+        if (counted) ++conversions_;
+    });
+    connect(view_, &ConversionView::currentRowChanged, this, [this] {
+        refreshMagnifier();
+        refreshInfoPanel();
+        const ConversionGrid* g = grid();
+        if (panel_->marker()->isVisible() && g->topRow() == 0) panel_->marker()->hide();
+    });
+    connect(view_, &ConversionView::magnifierChanged, this, &MainWindow::refreshMagnifier);
+    connect(view_, &ConversionView::unitsHidden, this,
+            [this] { navigator_->setUnits(FillJednotky(*catalogue_)); });
+
+    ConversionGrid* g = grid();
+    connect(g, &ConversionGrid::rightPressed, this, [this](int, int column, const QPoint& pos) {
+        if (currentSlot_ < 1) return;
+        popup(column == ConversionGrid::kValueColumn ? QStringLiteral("mnuA") : QStringLiteral("mnuTab"), pos);
+    });
+    connect(g, &ConversionGrid::editorRightPressed, this,
+            [this](const QPoint& pos) { popup(QStringLiteral("mnuEditace"), pos); });
+    connect(g, &ConversionGrid::editorTextChanged, this, [this](const QString& text) {
+        if (!magnifierOn_) return;
+        magnifier_->setMagnifiedText(grid()->nameText(grid()->currentRow()) + QStringLiteral("\r\n") + text,
+                                     kTypingPointSize);
+    });
+    connect(panel_, &ConversionPanel::rightPressed, this, [this](const QPoint& pos) { popup(QStringLiteral("mnuPrejit"), pos); });
+    connect(infoLine(), &InfoLineLabel::rightReleased, this, [this](const QPoint& pos) { popup(QStringLiteral("mnuKN"), pos); });
+    connect(panel_->marker(), &QToolButton::clicked, this, [this] {
+        ConversionGrid* g = grid();
+        g->setCurrentCell(std::max(0, g->currentRow() - 1), ConversionGrid::kValueColumn);
+        g->setTopRow(std::max(0, g->topRow() - 1));
+        g->setFocus();
+        if (g->topRow() == 0) panel_->marker()->hide();
+    });
+    connect(splitter_, &SplitterBar::dragFinished, this,
+            [this](int left) { setVlevo(pixelsToTwips(left, logicalDpiX()) + layout::kSplitterWidth); });
+
+    connect(navigator_, &NavigatorPanel::topicClicked, this, [this](int slot) {
+        currentSlot_ = slot;
+        NavigaceSet();
+    });
+    connect(navigator_, &NavigatorPanel::topicActivated, this, [this](int slot) {
+        currentSlot_ = slot < 1 ? 1 : slot;
+        Navigace();
+    });
+}
+
+void MainWindow::onMenu(const QString& name, int index)
+{
+    if (name == QLatin1String("mnuNacist")) reloadCatalogue();
+    else if (name == QLatin1String("mnuKonec")) close();
+    else if (name == QLatin1String("mnuFormatZ")) mnuFormatZ_Click(index);
+    else if (name == QLatin1String("mnuU")) mnuU_Click(index);
+    else if (name == QLatin1String("mnuTema")) mnuTema_Click(index);
+    else if (name == QLatin1String("mnuNavigace")) mnuNavigace_Click(index);
+    else if (name == QLatin1String("mnuLupa")) {
+        setPanelButton(QStringLiteral("Lupa"), !panelButtonPressed(QStringLiteral("Lupa")));
+        LupaOnOff();
+    } else if (name == QLatin1String("mnuInfo")) {
+        setPanelButton(QStringLiteral("Info"), !panelButtonPressed(QStringLiteral("Info")));
+        InfoOnOff();
+    } else if (name == QLatin1String("mnuNahled")) {
+        setPanelButton(QStringLiteral("Náhled"), !panelButtonPressed(QStringLiteral("Náhled")));
+        previewFollow();
+    } else if (name == QLatin1String("mnuNahledUkazuje")) {
+        commands_->action(name, index)->setChecked(true);
+        commands_->action(name, 1 - index)->setChecked(false);
+        view_->setPreviewTarget(index == 1 ? PreviewTarget::EnteredUnit : PreviewTarget::FirstUnit);
+    } else if (name == QLatin1String("mnuHide")) {
+        if (index == 0) reloadCatalogue();
+        else if (index == 1) view_->hideActive();
+        else view_->hideUnmarked();
+    } else if (name == QLatin1String("mnuSkryt")) view_->hideUnmarked();
+    else if (name == QLatin1String("mnuZobrazitVse")) reloadCatalogue();
+    else if (name == QLatin1String("mnuBarvy")) {
+        const bool on = !view_->markingOn();
+        commands_->action(name)->setChecked(on);
+        view_->setMarkingOn(on);
+    } else if (name == QLatin1String("mnuNavigator")) {
+        const NavigatorPanel::Page pages[] = {NavigatorPanel::Page::Topics, NavigatorPanel::Page::User,
+                                              NavigatorPanel::Page::Units};
+        if (index >= 0 && index <= 2) navigator_->showPage(pages[index]);
+    }
+}
+
+void MainWindow::onToolButton(const QString& key)
+{
+    if (key == QLatin1String("Náhled")) previewFollow();
+    else if (key == QLatin1String("Lupa")) LupaOnOff();
+    else if (key == QLatin1String("Info")) InfoOnOff();
+    else if (key == QLatin1String("Zpět")) mnuNavigace_Click(1);
+    else if (key == QLatin1String("Vpřed")) mnuNavigace_Click(2);
+    else if (key == QLatin1String("Úroveň")) mnuU_Click(0);
+}
+
+void MainWindow::onToolMenu(const QString& key)
+{
+    const QStringList levels = {QStringLiteral("Vse"), QStringLiteral("Uroven1"), QStringLiteral("Uroven2"),
+                                QStringLiteral("Uroven3")};
+    if (levels.contains(key)) mnuU_Click(int(levels.indexOf(key)));
+}
+
+void MainWindow::onStatusPanel(const QString& key)
+{
+    if (key == QLatin1String("Temata")) {
+        UkazPrevod();
+        navigator_->showPage(NavigatorPanel::Page::Topics);
+    } else if (key == QLatin1String("Veličiny")) {
+        UkazPrevod();
+        navigator_->showPage(NavigatorPanel::Page::Units);
+    } else if (key == QLatin1String("Uroven")) {
+        popup(QStringLiteral("mnuUroven"), QCursor::pos());
+    }
+}
+
+void MainWindow::popup(const QString& menuName, const QPoint& globalPos)
+{
+    if (QMenu* menu = commands_->menu(menuName)) menu->popup(globalPos);
+}
+
+// ---- catalogue ----
+
+void MainWindow::reloadCatalogue()
+{
+    tolvarin::reloadCatalogue(*catalogue_, dataConfig_, *messages_);
+    navigator_->setUnits(FillJednotky(*catalogue_));
+    updateCounters();
+    if (currentSlot_ > 0) view_->FillGrid(currentSlot_);
+}
+
+void MainWindow::fillNavigator()
+{
+    QStringList titles;
+    for (int slot = 1; slot <= kBuiltinTopicCount; ++slot) titles << catalogue_->title(slot);
+    navigator_->setTopics(titles);
+    QList<std::pair<int, QString>> user;
+    for (int n : catalogue_->usedUserTopics()) user.append({kBuiltinTopicCount + n, catalogue_->title(kBuiltinTopicCount + n)});
+    navigator_->setUserTopics(user);
+    navigator_->setUnits(FillJednotky(*catalogue_));
+    updateCounters();
+}
+
+void MainWindow::updateCounters()
+{
+    commands_->statusPanel(QStringLiteral("Temata"))->setText(topicCounterText(*catalogue_));
+    commands_->statusPanel(QStringLiteral("Veličiny"))->setText(unitCounterText(*catalogue_));
+}
+
+void MainWindow::mnuU_Click(int index)
+{
+    if (index < 0 || index > 3) return;
+    for (int i = 0; i <= 3; ++i) commands_->action(QStringLiteral("mnuU"), i)->setChecked(i == index);
+    setLevelPanel(index);
+    dataConfig_.level = UnitLevel(index);
+    reloadCatalogue();
+    grid()->setFocus();
+}
+
+void MainWindow::setLevelPanel(int index)
+{
+    QLabel* panel = commands_->statusPanel(QStringLiteral("Uroven"));
+    panel->setText(index == 0 ? QStringLiteral("V") : QString::number(index));
+    panel->setToolTip(index == 0 ? QStringLiteral("Úroveň Vše") : QStringLiteral("Úroveň ") + QString::number(index));
+}
+
+// ---- display formats ----
+
+void MainWindow::FormatZ(int& index)
+{
+    if (index < 0) index = 0;
+    if (index > 3) index = 3;
+    DisplayFormat format = view_->format();
+    format.mode = precisionModeFromIndex(index);
+    view_->setFormat(format);
+    for (int i = 0; i <= 3; ++i) commands_->action(QStringLiteral("mnuFormatZ"), i)->setChecked(i == index);
+    QLabel* panel = commands_->statusPanel(QStringLiteral("Presnost"));
+    panel->setText(precisionCode(format.mode));
+    panel->setToolTip(withoutAccessKey(commands_->action(QStringLiteral("mnuFormatZ"), index)->text()));
+}
+
+void MainWindow::mnuFormatZ_Click(int index)
+{
+    FormatZ(index);
+    view_->ApplyFormat();
+    refreshMagnifier();
+}
+
+// ---- topic navigation ----
+
+void MainWindow::Navigace()
+{
+    if (currentSlot_ < 1) return;
+    view_->FillGrid(currentSlot_);
+    UkazPrevod();
+    NavigaceSet();
+}
+
+void MainWindow::NavigaceSet()
+{
+    const BackForward state = tolvarin::NavigaceSet(currentSlot_, navigator_->userSlots());
+    commands_->toolButton(QStringLiteral("Zpět"))->setEnabled(state.back);
+    commands_->action(QStringLiteral("mnuNavigace"), 1)->setEnabled(state.back);
+    commands_->toolButton(QStringLiteral("Vpřed"))->setEnabled(state.forward);
+    commands_->action(QStringLiteral("mnuNavigace"), 2)->setEnabled(state.forward);
+}
+
+void MainWindow::UkazPrevod()
+{
+    if (conversionShown_) return;
+    conversionShown_ = true;
+    relayout();
+}
+
+void MainWindow::mnuTema_Click(int index)
+{
+    if (index < 1 || index > kBuiltinTopicCount) return;
+    UkazPrevod();
+    currentSlot_ = index;
+    navigator_->selectTopic(index);
+    view_->FillGrid(index);
+    NavigaceSet();
+}
+
+void MainWindow::mnuNavigace_Click(int index)
+{
+    const int slot = steppedTopic(currentSlot_, index == 1 ? Step::Previous : Step::Next, navigator_->userSlots());
+    if (slot < 1) return;  // nothing is open and there is nothing before it
+    currentSlot_ = slot;
+    navigator_->selectTopic(slot);
+    Navigace();
+}
+
+// ---- panels ----
+
+bool MainWindow::panelButtonPressed(const QString& key) const { return commands_->toolButton(key)->isChecked(); }
+
+void MainWindow::setPanelButton(const QString& key, bool pressed) { commands_->toolButton(key)->setChecked(pressed); }
+
+void MainWindow::previewFollow()
+{
+    const bool on = panelButtonPressed(QStringLiteral("Náhled"));
+    commands_->action(QStringLiteral("mnuNahled"))->setChecked(on);
+    infoLine()->setVisible(on);
+}
+
+void MainWindow::LupaOnOff()
+{
+    const bool wanted = panelButtonPressed(QStringLiteral("Lupa"));
+    // The magnifier shows rows of an open topic; without one it stays off.
+    const bool on = wanted && conversionShown_;
+    if (wanted != on) setPanelButton(QStringLiteral("Lupa"), on);
+    commands_->action(QStringLiteral("mnuLupa"))->setChecked(on);
+    if (on == magnifierOn_) return;
+    magnifierOn_ = on;
+    relayout();
+    refreshMagnifier();
+}
+
+void MainWindow::InfoOnOff()
+{
+    const bool on = panelButtonPressed(QStringLiteral("Info"));
+    commands_->action(QStringLiteral("mnuInfo"))->setChecked(on);
+    relayout();
+    refreshInfoPanel();
+}
+
+void MainWindow::refreshMagnifier()
+{
+    if (!magnifierOn_) return;
+    magnifier_->setMagnifiedText(view_->magnifierText(), kMagnifierPointSize);
+}
+
+void MainWindow::refreshInfoPanel()
+{
+    if (!commands_->action(QStringLiteral("mnuInfo"))->isChecked()) return;
+    QString text = view_->infoPanelText();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    infoPanel_->setPlainText(text);
+}
+
+void MainWindow::ShowInfoLine(const QString& text, bool important, const QColor& colour)
+{
+    if (infoLine()->isVisibleTo(panel_)) {
+        infoLine()->setInfo(text, colour);
+    } else if (important) {
+        messages_->show(MessageIcon::Information, appTitle(), text);
+    }
+    const ConversionGrid* g = grid();
+    const bool cellHasText = g->currentRow() >= 0 && !g->valueText(g->currentRow()).isEmpty();
+    commands_->toolButton(QStringLiteral("Jako"))->setEnabled(cellHasText && !infoLine()->fullText().isEmpty());
+}
+
+void MainWindow::enableTopicCommands()
+{
+    for (const char* key : {"Náhled", "Lupa", "Info"}) commands_->toolButton(QString::fromUtf8(key))->setEnabled(true);
+    for (const char* name : {"mnuRadek", "mnuNahled", "mnuLupa", "mnuInfo", "mnuPredpony", "mnuA"})
+        commands_->action(QString::fromLatin1(name))->setEnabled(true);
+}
+
+// ---- layout ----
+
+void MainWindow::setVlevo(int twips)
+{
+    vlevo_ = twips;
+    Doleva();
+}
+
+void MainWindow::Doleva()
+{
+    vlevo_ = clampVlevo(vlevo_, pixelsToTwips(width(), logicalDpiX()));
+    relayout();
+}
+
+void MainWindow::relayout()
+{
+    if (!client_) return;
+    const double dpi = logicalDpiX();
+    vlevo_ = clampVlevo(vlevo_, pixelsToTwips(width(), dpi));
+    MainLayoutInput input;
+    input.clientWidth = pixelsToTwips(client_->width(), dpi);
+    input.clientHeight = pixelsToTwips(client_->height(), dpi);
+    input.vlevo = vlevo_;
+    input.magnifierOn = magnifierOn_;
+    input.infoPanelOn = panelButtonPressed(QStringLiteral("Info"));
+    layout_ = computeMainLayout(input);
+
+    magnifier_->setVisible(layout_.magnifierVisible);
+    magnifier_->setGeometry(toPixels(layout_.magnifier, dpi));
+    navigator_->setGeometry(toPixels(layout_.navigator, dpi));
+    splitter_->setGeometry(toPixels(layout_.splitter, dpi));
+    title_->setGeometry(toPixels(layout_.title, dpi));
+    panel_->setGeometry(toPixels(layout_.conversionPanel, dpi));
+    panel_->setVisible(conversionShown_);
+    infoPanel_->setGeometry(toPixels(layout_.infoPanel, dpi));
+    infoPanel_->setVisible(input.infoPanelOn);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    relayout();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == client_ && event->type() == QEvent::Resize) relayout();
+    if (watched == title_ && event->type() == QEvent::MouseButtonPress) {
+        popup(QStringLiteral("mnuPrejit"), client_->mapToGlobal(panel_->geometry().topLeft()));
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        showMinimized();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace tolvarin

@@ -79,7 +79,7 @@ TEST(MainFileReader, LevelMarkersDecideWhatLoads)
 TEST(MainFileReader, FieldsCarryOverAndCommentsAreSkipped)
 {
     Loaded data;
-    data.main({u("'comment|with|pipes"), u("2|metr čtvereční|m²|1|info|True"), u("2|ar"), u("2"),
+    data.main({u("2|metr čtvereční|m²|1|info|True"), u("'comment|with|more|than|six|fields|x|y"), u("2|ar"), u("2"),
                u("2|hektar|ha|1E4|info|false"), u("3|metr krychlový|m³|1||true"), u("3|litr|l|1/1000|")});
     EXPECT_TRUE(data.readMain());
     EXPECT_TRUE(data.messages.messages.isEmpty());

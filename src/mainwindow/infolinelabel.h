@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+#include <functional>
+
+namespace tolvarin {
+
+// lblSI, the information line under the grid (the short preview). A text
+// wider than the line is cut two characters at a time and ends in "…"; the
+// tooltip holds the whole text.
+class InfoLineLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit InfoLineLabel(QWidget* parent = nullptr);
+
+    void setInfo(const QString& text, const QColor& colour);
+    QString fullText() const { return fullText_; }
+    // The width the caption may take, in pixels.
+    void setAvailableWidth(int pixels);
+
+signals:
+    void textShown(const QString& text);
+    void rightReleased(const QPoint& globalPos);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void refit();
+
+    QString fullText_;
+    int availableWidth_ = 0;
+};
+
+// The cut of ShowInfoLine: while the text is wider than maxWidth it loses its
+// last two characters and surrounding blanks; a cut text ends in "…".
+QString fitInfoText(const QString& text, int maxWidth, const std::function<int(const QString&)>& widthOf);
+
+}  // namespace tolvarin

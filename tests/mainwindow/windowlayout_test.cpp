@@ -1,0 +1,66 @@
+#include "mainwindow/windowlayout.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvarin;
+
+namespace {
+
+TEST(WindowLayout, VlevoKeepsTheNavigatorAndTheConversionArea)
+{
+    struct Case {
+        int vlevo;
+        int windowWidth;
+        int expected;
+    };
+    const Case cases[] = {{100, 7590, 550},   {550, 7590, 550},   {1700, 7590, 1700},
+                          {4000, 7590, 3590}, {3590, 7590, 3590}, {9000, 12000, 8000}};
+    for (const Case& c : cases) EXPECT_EQ(clampVlevo(c.vlevo, c.windowWidth), c.expected) << c.vlevo;
+}
+
+TEST(WindowLayout, WindowDoesNotShrinkBelowItsMinimum)
+{
+    EXPECT_EQ(clampWindowWidth(5000), 7590);
+    EXPECT_EQ(clampWindowHeight(100), 6255);
+    EXPECT_EQ(clampWindowWidth(9000), 9000);
+    EXPECT_EQ(twipsToPixels(7590, 96), 506);
+    EXPECT_EQ(pixelsToTwips(506, 96), 7590);
+    EXPECT_EQ(twipsToPixels(1440, 144), 144);
+}
+
+TEST(WindowLayout, MagnifierAndInformationPanelMoveTheRestDown)
+{
+    MainLayoutInput input{10000, 7000, 2000, false, false};
+    const MainLayout plain = computeMainLayout(input);
+    EXPECT_EQ(plain.workingArea, (TwipsRect{0, 0, 10000, 7000}));
+    EXPECT_EQ(plain.conversionPanel, (TwipsRect{2000, 300, 8000, 7000 - 385}));
+    EXPECT_EQ(plain.title, (TwipsRect{2000, 0, 8000, 300}));
+    EXPECT_EQ(plain.splitter.left, 2000 - layout::kSplitterWidth);
+
+    input.magnifierOn = true;
+    const MainLayout magnified = computeMainLayout(input);
+    EXPECT_EQ(magnified.workingArea, (TwipsRect{0, 1200, 10000, 5800}));
+    EXPECT_EQ(magnified.conversionPanel.top, 1500);
+    EXPECT_EQ(magnified.conversionPanel.height, 5800 - 385);
+
+    input.magnifierOn = false;
+    EXPECT_EQ(computeMainLayout(input).workingArea, plain.workingArea);  // off again: back where it was
+
+    input.infoPanelOn = true;
+    const MainLayout info = computeMainLayout(input);
+    EXPECT_EQ(info.conversionPanel.height, plain.conversionPanel.height - layout::kInfoPanelHeight - 100);
+    EXPECT_EQ(info.infoPanel, (TwipsRect{2000, 7000 - 855 - 50, 8000, 855}));
+}
+
+TEST(WindowLayout, GridColumnsShareTheWidth)
+{
+    const ConversionPanelLayout panel = computeConversionPanelLayout(8000, 5000, 255);
+    EXPECT_EQ(panel.grid.width, 7780);
+    EXPECT_EQ(panel.grid.height, 4680);
+    EXPECT_EQ(panel.columnWidths[0], 3562);  // 47 % of 7580
+    EXPECT_EQ(panel.columnWidths[1], 1137);  // 15 % of 7580
+    EXPECT_EQ(panel.columnWidths[2], 7780 - 3562 - 1137 - 255);
+    EXPECT_EQ(panel.marker.left, panel.grid.left + panel.grid.width - layout::kMarkerSize);
+}
+
+}  // namespace
