@@ -1,5 +1,6 @@
 #include "settings/settingsloader.h"
 
+#include "conversion/decimaltext.h"
 #include "settings/settingvalues.h"
 
 #include <functional>

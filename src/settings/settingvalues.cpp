@@ -83,20 +83,6 @@ Result<float> toSingle(const QString& raw, const QLocale& locale)
     return float(*number);
 }
 
-QString singleText(float value, const QLocale& locale)
-{
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    // Nine significant digits always read back as the same single; fewer are
-    // enough for most values and read better.
-    for (int digits = 6; digits < 9; ++digits) {
-        const QString text = plain.toString(double(value), 'g', digits);
-        bool ok = false;
-        if (float(plain.toDouble(text, &ok)) == value && ok) return text;
-    }
-    return plain.toString(double(value), 'g', 9);
-}
-
 Result<double> toDoba(const QString& raw, const QLocale& locale)
 {
     const QString text = raw.trimmed();

@@ -1,3 +1,4 @@
+#include "conversion/decimaltext.h"
 #include "settings/settingvalues.h"
 
 #include <gtest/gtest.h>
