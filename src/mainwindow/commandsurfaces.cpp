@@ -244,6 +244,7 @@ void CommandSurfaces::buildToolBar(QMainWindow* window)
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
     toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);  // no "hide the toolbar" pop-up
+    toolBar_->setIconSize(QSize(16, 16));  // small buttons: the whole bar fits the window's least width
     for (const ToolButtonDef& def : toolbarTable()) {
         if (def.isSeparator()) {
             toolBar_->addSeparator();

@@ -32,7 +32,10 @@ NavigatorPanel::NavigatorPanel(QWidget* parent)
       user_(makeList(QStringLiteral("lvwUser")))
 {
     setObjectName(QStringLiteral("tabNavigator"));
-    setTabPosition(QTabWidget::South);
+    // The navigator is narrow: the tabs stand along its left edge, so their
+    // captions are readable in full however narrow the column is.
+    setTabPosition(QTabWidget::West);
+    tabBar()->setUsesScrollButtons(false);
     addTab(topics_, QStringLiteral("&Veličiny"));
     addTab(units_, QStringLiteral("&Jednotky"));
     addTab(user_, QStringLiteral("&Uživatel"));
@@ -59,6 +62,8 @@ QListWidget* NavigatorPanel::makeList(const QString& objectName)
     auto* list = new QListWidget;
     list->setObjectName(objectName);
     list->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideRight);
     list->installEventFilter(this);
     connect(list->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] { renameJustEnded_ = true; });
     connect(list, &QListWidget::itemPressed, this, [this] { renameJustEnded_ = false; });
