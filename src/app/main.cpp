@@ -6,6 +6,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     tolvarin::MainWindow window;
-    window.show();
+    if (!window.startUp(app.arguments())) return 0;
     return app.exec();
 }

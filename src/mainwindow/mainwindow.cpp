@@ -7,18 +7,24 @@
 #include "mainwindow/commandsurfaces.h"
 #include "mainwindow/conversionpanel.h"
 #include "mainwindow/infolinelabel.h"
+#include "mainwindow/lifecycle.h"
 #include "mainwindow/qtmessagesink.h"
 #include "mainwindow/sidepanels.h"
 #include "navigation/navigatorpanel.h"
 #include "navigation/topicnavigation.h"
+#include "settings/settingsrecord.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace tolvarin {
 
@@ -35,6 +41,20 @@ QRect toPixels(const TwipsRect& r, double dpi)
 
 QString withoutAccessKey(QString caption) { return caption.remove(QLatin1Char('&')); }
 
+// A stored colour: a system colour reference (high bit set, index in the low
+// byte) or an RGB value with red in the low byte. The highlighted-text
+// reference of the default marks the value in the highlight colour, which
+// stays readable on the grid's light background.
+QColor storedColour(qint32 stored)
+{
+    const auto bits = quint32(stored);
+    if (bits & 0x80000000u) {
+        const bool windowText = (bits & 0xFFu) == 8;
+        return QApplication::palette().color(windowText ? QPalette::WindowText : QPalette::Highlight);
+    }
+    return QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF));
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
@@ -49,7 +69,8 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
         messages_ = ownMessages_.get();
     }
 
-    const QString folder = options.dataFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.dataFolder;
+    const QString folder =
+        options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder;
     dataConfig_.mainPath = QDir(folder).filePath(dataConfig_.mainName);
     dataConfig_.userPath = QDir(folder).filePath(dataConfig_.userName);
     dataConfig_.locale = locale_;
@@ -62,23 +83,133 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     const double dpi = logicalDpiX();
     setMinimumSize(twipsToPixels(layout::kMinWindowWidth, dpi), twipsToPixels(layout::kMinWindowHeight, dpi));
     resize(twipsToPixels(layout::kMinWindowWidth, dpi), twipsToPixels(layout::kDefaultWindowHeight, dpi));
-
-    // The catalogue, the lists and the start screen.
-    reloadCatalogue();
-    for (int n : catalogue_->usedUserTopics()) {
-        const QString fromFile = catalogue_->userTitleFromFile(n);
-        catalogue_->setTitle(kBuiltinTopicCount + n, fromFile.isEmpty() ? defaultUserTopicTitle(n) : fromFile);
-    }
-    fillNavigator();
-    navigator_->topicList()->setCurrentRow(0);
     title_->setText(QLatin1Char(' ') + welcomeTitle());
-    int mode = 0;
-    FormatZ(mode);
-    commands_->action(QStringLiteral("mnuFormatZ"), 3)->setText(fixedModeCaption(2));
-    commands_->action(QStringLiteral("mnuSoustava"), 3)->setText(QStringLiteral("Vlast&ní (12)"));
-    setPanelButton(QStringLiteral("Náhled"), true);
-    previewFollow();
     setLevelPanel(0);
+
+    Lifecycle::Options lifecycleOptions{options.settingsFile, options.instanceLockFile, folder, locale_,
+                                        options.showSplash};
+    lifecycle_ = std::make_unique<Lifecycle>(*this, *messages_, lifecycleOptions);
+}
+
+bool MainWindow::startUp(const QStringList& arguments) { return lifecycle_->startUp(arguments); }
+
+void MainWindow::applySettings(const Settings& settings)
+{
+    DisplayFormat format = view_->format();
+    format.fixedPattern = settings.fixPattern.isEmpty() ? FixPattern(settings.FixDecimals) : settings.fixPattern;
+    view_->setFormat(format);
+    view_->setColouring(settings.Colored == 1, storedColour(settings.ColoredColor));
+    setConversionCount(settings.Prevedeno);
+}
+
+void MainWindow::loadData(const Settings& settings)
+{
+    dataConfig_.mainPath = settings.Path;
+    dataConfig_.mainName = settings.File;
+    dataConfig_.userPath = settings.PathUser;
+    dataConfig_.userName = settings.FileUser;
+    // The stored level is read at once, so the files are read only once.
+    dataConfig_.level = UnitLevel(std::clamp(int(settings.Uroven), 0, 3));
+    reloadCatalogue();
+}
+
+void MainWindow::setTopicTitles(const QStringList& builtin, const QList<std::pair<int, QString>>& user)
+{
+    for (int slot = 1; slot <= kBuiltinTopicCount && slot <= builtin.size(); ++slot) {
+        catalogue_->setTitle(slot, builtin[slot - 1]);
+        commands_->action(QStringLiteral("mnuTema"), slot)->setText(builtin[slot - 1]);
+    }
+    for (const auto& [number, title] : user) catalogue_->setTitle(kBuiltinTopicCount + number, title);
+    fillNavigator();
+}
+
+void MainWindow::openStartTopic(int topic, int level)
+{
+    for (int i = 0; i <= 3; ++i) commands_->action(QStringLiteral("mnuU"), i)->setChecked(i == level);
+    setLevelPanel(std::clamp(level, 0, 3));
+    if (topic < 1 || topic > kBuiltinTopicCount) {
+        navigator_->topicList()->setCurrentRow(0);
+        navigator_->topicList()->setFocus();
+        return;
+    }
+    mnuTema_Click(topic);
+    relayout();
+}
+
+void MainWindow::setGridLines(bool shown) { grid()->setGridLines(shown); }
+
+void MainWindow::setMenuCaption(const QString& name, int index, const QString& caption)
+{
+    if (QAction* a = commands_->action(name, index)) a->setText(caption);
+}
+
+void MainWindow::setMenuChecked(const QString& name, int index, bool checked)
+{
+    if (QAction* a = commands_->action(name, index)) a->setChecked(checked);
+}
+
+void MainWindow::clearPanelMarks()
+{
+    for (const char* name : {"mnuNahled", "mnuLupa", "mnuInfo", "mnuOnTop"}) setMenuChecked(QString::fromLatin1(name), -1, false);
+    for (const char* key : {"Náhled", "Lupa", "Info"}) setPanelButton(QString::fromUtf8(key), false);
+    magnifierOn_ = false;
+    previewFollow();
+    relayout();
+}
+
+void MainWindow::setPanel(const QString& key, bool on)
+{
+    setPanelButton(key, on);
+    if (key == QLatin1String("Lupa")) {
+        commands_->action(QStringLiteral("mnuLupa"))->setChecked(on);
+        magnifierOn_ = on;
+        relayout();
+        refreshMagnifier();
+    } else if (key == QLatin1String("Info")) {
+        InfoOnOff();
+    } else {
+        previewFollow();
+    }
+}
+
+void MainWindow::VelicinyI(int style)
+{
+    const bool icons = style == 0;
+    for (QListWidget* list : {navigator_->topicList(), navigator_->userList()}) {
+        list->setViewMode(icons ? QListView::IconMode : QListView::ListMode);
+        list->setIconSize(icons ? QSize(32, 32) : QSize(16, 16));
+    }
+    setMenuChecked(QStringLiteral("mnuIkony"), style == 0 ? 0 : 1, true);
+    setMenuChecked(QStringLiteral("mnuIkony"), style == 0 ? 1 : 0, false);
+}
+
+void MainWindow::NavigatorV() { navigator_->showPage(NavigatorPanel::Page::Topics); }
+void MainWindow::NavigatorJ() { navigator_->showPage(NavigatorPanel::Page::Units); }
+
+QStringList MainWindow::builtinTopicTitles() const
+{
+    QStringList titles;
+    for (int i = 0; i < navigator_->topicList()->count(); ++i) titles << navigator_->topicList()->item(i)->text();
+    return titles;
+}
+
+QList<std::pair<int, QString>> MainWindow::userTopicTitles() const
+{
+    QList<std::pair<int, QString>> titles;
+    const std::vector<int> userSlots = navigator_->userSlots();
+    for (size_t i = 0; i < userSlots.size(); ++i)
+        titles.append({userSlots[i] - kBuiltinTopicCount, navigator_->userList()->item(int(i))->text()});
+    return titles;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!lifecycle_->quitRoutine()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    lifecycle_->finish();
 }
 
 MainWindow::~MainWindow() = default;

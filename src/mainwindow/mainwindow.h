@@ -20,14 +20,19 @@ class ConversionGrid;
 class ConversionPanel;
 class ConversionView;
 class InfoLineLabel;
+class Lifecycle;
+struct Settings;
 class MagnifierPanel;
 class NavigatorPanel;
 class SplitterBar;
 
 struct MainWindowOptions {
-    QString dataFolder;                 // where Tolvar.tvd and User.tvd are; default: the program's folder
-    QLocale locale;                     // numbers typed and shown
-    MessageSink* messages = nullptr;    // default: message boxes over the window
+    QString programFolder;            // default place of the data files; default: the program's folder
+    QLocale locale;                   // numbers typed and shown
+    MessageSink* messages = nullptr;  // default: message boxes over the window
+    QString settingsFile;             // default: the user's settings store
+    QString instanceLockFile;         // default: one lock per user in the temporary folder
+    bool showSplash = true;
 };
 
 // frmTolvarin: wires the catalogue, the conversion grid, the navigator and the
@@ -38,6 +43,29 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(const MainWindowOptions& options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // Start-up: settings, data files, placement, start topic and level. False
+    // when the program is to end at once (setup, a second instance).
+    bool startUp(const QStringList& arguments = {});
+    Lifecycle& lifecycle() const { return *lifecycle_; }
+
+    // What start-up applies.
+    void applySettings(const Settings& settings);
+    void loadData(const Settings& settings);
+    void setTopicTitles(const QStringList& builtin, const QList<std::pair<int, QString>>& user);
+    void openStartTopic(int topic, int level);
+    void setGridLines(bool shown);
+    void setMenuCaption(const QString& name, int index, const QString& caption);
+    void setMenuChecked(const QString& name, int index, bool checked);
+    void clearPanelMarks();
+    void setPanel(const QString& key, bool on);  // "Náhled", "Lupa", "Info"
+    void VelicinyI(int style);
+    void NavigatorV();
+    void NavigatorJ();
+    // What the quit routine writes.
+    QStringList builtinTopicTitles() const;
+    QList<std::pair<int, QString>> userTopicTitles() const;
+    void setConversionCount(int count) { conversions_ = count; }
 
     // Topic navigation.
     int currentTopic() const { return currentSlot_; }
@@ -52,7 +80,7 @@ public:
     void mnuU_Click(int index);
     void mnuFormatZ_Click(int index);
     void FormatZ(int& index);
-    void setPanelButton(const QString& key, bool pressed);  // Náhled, Lupa, Info
+    void setPanelButton(const QString& key, bool pressed);  // the toolbar button alone
     void LupaOnOff();
     void InfoOnOff();
     void previewFollow();
@@ -78,6 +106,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -100,6 +129,7 @@ private:
     bool panelButtonPressed(const QString& key) const;
 
     std::unique_ptr<UnitCatalogue> catalogue_;
+    std::unique_ptr<Lifecycle> lifecycle_;
     DataFileConfig dataConfig_;
     QLocale locale_;
     std::unique_ptr<MessageSink> ownMessages_;

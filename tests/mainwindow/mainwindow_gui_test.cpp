@@ -53,12 +53,15 @@ protected:
         folder.writeLines(QStringLiteral("Tolvar.tvd"), kMainFile);
         folder.writeLines(QStringLiteral("User.tvd"), {u("'U1=Frekvence"), u("1|hertz|Hz|1|"), u("1|kilohertz|kHz|1000|")});
         MainWindowOptions options;
-        options.dataFolder = folder.path(QString());
+        options.programFolder = folder.path(QString());
         options.locale = QLocale(QLocale::Czech, QLocale::CzechRepublic);
         options.messages = &messages;
+        options.settingsFile = folder.path(QStringLiteral("settings.ini"));
+        options.instanceLockFile = folder.path(QStringLiteral("instance.lock"));
+        options.showSplash = false;
         window = std::make_unique<MainWindow>(options);
+        ASSERT_TRUE(window->startUp());
         window->resize(900, 600);
-        window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }

@@ -1,0 +1,189 @@
+#include "mainwindow/lifecycle.h"
+
+#include "catalogue/topictable.h"
+#include "common/apptitle.h"
+#include "common/textutil.h"
+#include "conversion/displayformat.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/splashwindow.h"
+#include "mainwindow/windowlayout.h"
+#include "settings/settingsloader.h"
+#include "settings/windowsettings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+
+namespace tolvarin {
+
+namespace {
+
+// What LoadSet does to the window.
+class WindowApplier : public SettingsApplier {
+public:
+    explicit WindowApplier(MainWindow& window) : window_(window) {}
+
+    void setGridLines(bool shown) override { window_.setGridLines(shown); }
+    void setOwnBaseCaption(const QString& caption) override { window_.setMenuCaption(QStringLiteral("mnuSoustava"), 3, caption); }
+    void setFixedCaption(const QString& caption) override { window_.setMenuCaption(QStringLiteral("mnuFormatZ"), 3, caption); }
+    void clearPanelMarks() override { window_.clearPanelMarks(); }
+    void setPreviewOn() override { window_.setPanel(QStringLiteral("Náhled"), true); }
+    void setMagnifierOn() override { window_.setPanel(QStringLiteral("Lupa"), true); }
+    void setInfoPanelOn() override { window_.setPanel(QStringLiteral("Info"), true); }
+    void setOnTopMark() override { window_.setMenuChecked(QStringLiteral("mnuOnTop"), -1, true); }
+    void FormatZ(int mode) override { window_.FormatZ(mode); }
+    void VelicinyI(int style) override { window_.VelicinyI(style); }
+    void NavigatorV() override { window_.NavigatorV(); }
+    void NavigatorJ() override { window_.NavigatorJ(); }
+    void setEditorFont(const QString&, float, bool, bool) override {}  // the data file editor keeps its own font
+
+private:
+    MainWindow& window_;
+};
+
+
+int windowStateCode(Qt::WindowStates state)
+{
+    if (state & Qt::WindowMinimized) return 1;
+    if (state & Qt::WindowMaximized) return 2;
+    return 0;
+}
+
+}  // namespace
+
+Lifecycle::Lifecycle(MainWindow& window, MessageSink& messages, Options options)
+    : window_(window), messages_(messages), options_(std::move(options))
+{
+}
+
+Lifecycle::~Lifecycle() = default;
+
+bool Lifecycle::startUp(const QStringList& arguments)
+{
+    clock_.restart();
+    if (options_.showSplash) {
+        splash_ = std::make_unique<SplashWindow>();
+        splash_->showText(QStringLiteral("Nahrává se Tolvarin"));
+    }
+    window_.setCursor(Qt::BusyCursor);
+    store_ = options_.settingsFile.isEmpty() ? std::make_unique<SettingsStore>()
+                                             : std::make_unique<SettingsStore>(options_.settingsFile);
+
+    LoadSetContext context{options_.programFolder, options_.locale, [](int n) { return FixPattern(n); }};
+    WindowApplier applier(window_);
+    settings_ = LoadSet(*store_, applier, messages_, context);
+    window_.applySettings(settings_);
+
+    if (arguments.join(QLatin1Char(' ')).contains(QLatin1String("SETUP"), Qt::CaseInsensitive)) {
+        // The options dialog is not there yet; the user is asked to start again.
+        messages_.show(MessageIcon::Information, appTitle(), QStringLiteral("Spusťte aplikaci znovu."));
+        if (quitRoutine()) return false;
+    }
+
+    if (anotherInstanceRunning() && settings_.OnlyOne == 1) {
+        messages_.show(MessageIcon::Information, appTitle(),
+                       QStringLiteral("Je nastavena volba Spouštět pouze 1 instanci programu. Aplikace Tolvarin je "
+                                      "již spuštěna.\r\n\r\nAplikace bude ukončena."));
+        if (quitRoutine()) return false;
+    }
+
+    countLaunch(*store_, settings_);
+    store_->flush();
+
+    window_.loadData(settings_);
+    applyTitles();
+    window_.setWindowTitle(appCaption());
+    if (splash_) splash_->hide();
+
+    restorePlacement();
+    window_.openStartTopic(settings_.Tema, settings_.Uroven);
+    window_.unsetCursor();
+    return true;
+}
+
+bool Lifecycle::anotherInstanceRunning()
+{
+    const QString path = options_.lockFile.isEmpty()
+                             ? QDir::temp().filePath(QStringLiteral("tolvarin-%1.lock").arg(QString::fromLocal8Bit(qgetenv("USER"))))
+                             : options_.lockFile;
+    instanceLock_ = std::make_unique<QLockFile>(path);
+    // A lock whose process has died is taken over; a running instance's lock never ages out.
+    instanceLock_->setStaleLockTime(0);
+    return !instanceLock_->tryLock(0);
+}
+
+void Lifecycle::applyTitles()
+{
+    QStringList builtin;
+    for (int n = 1; n <= kBuiltinTopicCount; ++n) builtin << storedBuiltinTitle(*store_, n);
+    QList<std::pair<int, QString>> user;
+    for (int n : window_.catalogue().usedUserTopics())
+        user.append({n, storedUserTitle(*store_, n, window_.catalogue().userTitleFromFile(n))});
+    window_.setTopicTitles(builtin, user);
+}
+
+void Lifecycle::restorePlacement()
+{
+    const QScreen* screen = window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
+    const double dpi = window_.logicalDpiX();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1280, 800);
+    const WindowPlacement placement =
+        restoredPlacement(*store_, pixelsToTwips(area.width(), dpi), pixelsToTwips(area.height(), dpi), options_.locale);
+    window_.resize(twipsToPixels(clampWindowWidth(placement.width), dpi),
+                   twipsToPixels(clampWindowHeight(placement.height), dpi));
+    window_.move(twipsToPixels(placement.left, dpi), twipsToPixels(placement.top, dpi));
+    window_.show();
+    if (placement.windowState == 1) window_.showMinimized();
+    if (placement.windowState == 2) window_.showMaximized();
+    window_.setVlevo(placement.vlevo);
+}
+
+void Lifecycle::writeExitState()
+{
+    QList<UserTopicTitle> userTitles;
+    for (const auto& [number, title] : window_.userTopicTitles()) userTitles.append({number, title});
+    saveNavigatorNames(*store_, window_.builtinTopicTitles(), userTitles);
+
+    const double dpi = window_.logicalDpiX();
+    WindowPlacement placement;
+    placement.windowState = windowStateCode(window_.windowState());
+    if (placement.windowState != 0) window_.showNormal();
+    placement.left = pixelsToTwips(window_.x(), dpi);
+    placement.top = pixelsToTwips(window_.y(), dpi);
+    placement.width = pixelsToTwips(window_.width(), dpi);
+    placement.height = pixelsToTwips(window_.height(), dpi);
+    placement.vlevo = window_.vlevo();
+    savePlacement(*store_, placement);
+}
+
+bool Lifecycle::quitRoutine()
+{
+    if (quitting_) return true;
+    if (!store_) return true;
+    writeExitState();
+    settings_.Prevedeno = window_.conversionCount();
+    if (settings_.SafeEnd != 0) {
+        const MessageAnswer answer = messages_.ask(MessageIcon::Question, appTitle(), QStringLiteral("Ukončit program?"),
+                                                   MessageButtons::YesNo, MessageAnswer::Yes);
+        if (answer != MessageAnswer::Yes) {
+            store_->flush();
+            return false;
+        }
+        window_.hide();
+    }
+    saveStatistics(*store_, settings_, clock_, options_.locale);
+    store_->flush();
+    if (settings_.SafeEnd != 0 && options_.showSplash) {
+        if (!splash_) splash_ = std::make_unique<SplashWindow>();
+        splash_->showText(QStringLiteral("Tolvarin ukončení"));
+    }
+    quitting_ = true;
+    return true;
+}
+
+void Lifecycle::finish()
+{
+    if (splash_) splash_->close();
+}
+
+}  // namespace tolvarin
