@@ -287,6 +287,8 @@ void MainWindow::connectCommands()
         magnifier_->setMagnifiedText(grid()->nameText(grid()->currentRow()) + QStringLiteral("\r\n") + text,
                                      kTypingPointSize);
     });
+    // "Další jednotky" stands in the corner while rows are hidden above the top row.
+    connect(g, &ConversionGrid::scrolled, this, [this] { panel_->marker()->setVisible(grid()->topRow() > 0); });
     connect(panel_, &ConversionPanel::rightPressed, this, [this](const QPoint& pos) { popup(QStringLiteral("mnuPrejit"), pos); });
     connect(infoLine(), &InfoLineLabel::rightReleased, this, [this](const QPoint& pos) { popup(QStringLiteral("mnuKN"), pos); });
     connect(panel_->marker(), &QToolButton::clicked, this, [this] {

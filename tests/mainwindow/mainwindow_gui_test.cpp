@@ -235,3 +235,25 @@ TEST_F(MainWindowTest, PanelsAndLayout)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(InfoLineText, LongTextsAreCutTwoCharactersAtATime)
+{
+    const auto width = [](const QString& s) { return int(s.size()); };  // one unit per character
+    struct Case {
+        const char* text;
+        int maxWidth;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {" km: 5,00 km = 5 000,00 m ", 40, " km: 5,00 km = 5 000,00 m "},
+        {"abcdefghij", 6, "abcdef…"},
+        {"abcd  efghij", 7, "abcd…"},  // the cut also drops the blanks it leaves at the end
+        {"abcdefghij", 0, "…"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fitInfoText(QString::fromUtf8(c.text), c.maxWidth, width), QString::fromUtf8(c.shown)) << c.text;
+}
+
+}  // namespace
