@@ -3,6 +3,7 @@
 #include "catalogue/datafileconfig.h"
 #include "catalogue/unitcatalogue.h"
 #include "common/messagesink.h"
+#include "mainwindow/representationcommands.h"
 #include "mainwindow/windowlayout.h"
 
 #include <QLocale>
@@ -15,6 +16,8 @@ class QTextEdit;
 
 namespace tolvarin {
 
+class ClipboardAccess;
+class ClipboardCommands;
 class CommandSurfaces;
 class ConversionGrid;
 class ConversionPanel;
@@ -22,12 +25,14 @@ class ConversionView;
 class InfoLineLabel;
 class MagnifierPanel;
 class NavigatorPanel;
+class PrefixViewCommand;
 class SplitterBar;
 
 struct MainWindowOptions {
     QString dataFolder;                 // where Tolvar.tvd and User.tvd are; default: the program's folder
     QLocale locale;                     // numbers typed and shown
     MessageSink* messages = nullptr;    // default: message boxes over the window
+    ClipboardAccess* clipboard = nullptr;  // default: the system clipboard
 };
 
 // frmTolvarin: wires the catalogue, the conversion grid, the navigator and the
@@ -76,6 +81,12 @@ public:
     SplitterBar* splitter() const { return splitter_; }
     const UnitCatalogue& catalogue() const { return *catalogue_; }
 
+    // ---- Aktuální jako, clipboard and prefixes ----
+    RepresentationSettings& representationSettings() { return representationSettings_; }
+    RepresentationCommands* representations() const { return representations_; }
+    ClipboardCommands* clipboardCommands() const { return clipboardCommands_.get(); }
+    PrefixViewCommand* prefixView() const { return prefixView_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -99,6 +110,11 @@ private:
     void popup(const QString& menuName, const QPoint& globalPos);
     bool panelButtonPressed(const QString& key) const;
 
+    // ---- Aktuální jako, clipboard and prefixes ----
+    void buildAsViewCommands(ClipboardAccess* clipboard);
+    bool onAsViewMenu(const QString& name, int index);
+    bool onAsViewToolButton(const QString& key);
+
     std::unique_ptr<UnitCatalogue> catalogue_;
     DataFileConfig dataConfig_;
     QLocale locale_;
@@ -121,6 +137,13 @@ private:
     bool conversionShown_ = false;  // UkazPrevod has brought the conversion panel into view
     bool magnifierOn_ = false;
     int conversions_ = 0;
+
+    // ---- Aktuální jako, clipboard and prefixes ----
+    RepresentationSettings representationSettings_;
+    std::unique_ptr<ClipboardAccess> ownClipboard_;
+    std::unique_ptr<ClipboardCommands> clipboardCommands_;  // let go of the clipboard before it goes
+    RepresentationCommands* representations_ = nullptr;
+    PrefixViewCommand* prefixView_ = nullptr;
 };
 
 }  // namespace tolvarin
