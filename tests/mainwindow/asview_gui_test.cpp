@@ -216,16 +216,6 @@ TEST_F(AsViewTest, OwnBaseFollowsTheSettings)
     EXPECT_EQ(infoColour(), QColor(255, 0, 0));
 }
 
-TEST_F(AsViewTest, EmptyCellShowsNothing)
-{
-    action("mnuTema", 1)->trigger();
-    const QString before = info();
-    for (const char* name : {"mnuZlomek", "mnuLatin"}) action(name)->trigger();
-    action("mnuSoustava", 0)->trigger();
-    EXPECT_EQ(info(), before);
-    EXPECT_TRUE(grid()->hasFocus());
-}
-
 TEST_F(AsViewTest, HiddenPreviewLineGivesImportantLinesAMessageBox)
 {
     enterLength(0, "2,5");
@@ -368,13 +358,18 @@ TEST_F(AsViewTest, PastingIntoTheKilometreRowRecomputesTheTopic)
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
-TEST_F(AsViewTest, PastingIntoAnOpenEditReplacesItsTextOnly)
+TEST_F(AsViewTest, PastingFromTheEditorsPopUpReplacesTheEditedTextOnly)
 {
     enterLength(1, "5");
     grid()->setCurrentCell(2, ConversionGrid::kValueColumn);
     grid()->startEdit(u("7"));
     clipboard.setText(u("3,25"));
+    QMenu* menu = window->commands()->menu(QStringLiteral("mnuEditace"));
+    emit grid()->editor()->customContextMenuRequested(QPoint(2, 2));  // the editor's right click
+    ASSERT_TRUE(menu->isVisible());
+    ASSERT_TRUE(menu->actions().contains(action("mnuVlozit")));
     action("mnuVlozit")->trigger();
+    menu->hide();
     ASSERT_TRUE(grid()->isEditing());
     EXPECT_EQ(grid()->editor()->text(), u("3,25"));
     EXPECT_EQ(grid()->valueText(2), u("500000"));
@@ -416,20 +411,6 @@ TEST_F(AsViewTest, NegativePasteShowsTheNoticeOncePerRun)
     press(Qt::Key_V);
     EXPECT_EQ(grid()->valueText(0), u("263,15"));
     EXPECT_EQ(messages.messages.size(), 1);
-}
-
-TEST_F(AsViewTest, RightClickInTheEditorOffersPaste)
-{
-    action("mnuTema", 1)->trigger();
-    grid()->startEdit(u("1"));
-    clipboard.setText(u("4"));
-    QMenu* menu = window->commands()->menu(QStringLiteral("mnuEditace"));
-    emit grid()->editor()->customContextMenuRequested(QPoint(2, 2));
-    ASSERT_TRUE(menu->isVisible());
-    ASSERT_TRUE(menu->actions().contains(action("mnuVlozit")));
-    action("mnuVlozit")->trigger();
-    menu->hide();
-    EXPECT_EQ(grid()->editor()->text(), u("4"));
 }
 
 // ---- the prefix view ----
