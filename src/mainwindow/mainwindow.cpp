@@ -2,12 +2,15 @@
 
 #include "catalogue/catalogueloader.h"
 #include "common/apptitle.h"
+#include "conversion/clipboardaccess.h"
+#include "conversion/clipboardcommands.h"
 #include "conversion/conversiongrid.h"
 #include "conversion/conversionview.h"
 #include "mainwindow/commandsurfaces.h"
 #include "mainwindow/conversionpanel.h"
 #include "mainwindow/infolinelabel.h"
 #include "mainwindow/lifecycle.h"
+#include "mainwindow/prefixviewcommand.h"
 #include "mainwindow/qtmessagesink.h"
 #include "mainwindow/sidepanels.h"
 #include "navigation/navigatorpanel.h"
@@ -79,6 +82,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     buildClientArea();
     view_ = new ConversionView(*catalogue_, panel_->grid(), *messages_, locale_, this);
     connectCommands();
+    buildAsViewCommands(options.clipboard);
 
     const double dpi = logicalDpiX();
     setMinimumSize(twipsToPixels(layout::kMinWindowWidth, dpi), twipsToPixels(layout::kMinWindowHeight, dpi));
@@ -100,6 +104,7 @@ void MainWindow::applySettings(const Settings& settings)
     view_->setFormat(format);
     view_->setColouring(settings.Colored == 1, storedColour(settings.ColoredColor));
     setConversionCount(settings.Prevedeno);
+    representationSettings_ = {settings.NumBase, settings.NumBaseDec, settings.ZCitlivost};
 }
 
 void MainWindow::loadData(const Settings& settings)
@@ -313,6 +318,7 @@ void MainWindow::connectCommands()
 
 void MainWindow::onMenu(const QString& name, int index)
 {
+    if (onAsViewMenu(name, index)) return;
     if (name == QLatin1String("mnuNacist")) reloadCatalogue();
     else if (name == QLatin1String("mnuKonec")) close();
     else if (name == QLatin1String("mnuFormatZ")) mnuFormatZ_Click(index);
@@ -351,6 +357,7 @@ void MainWindow::onMenu(const QString& name, int index)
 
 void MainWindow::onToolButton(const QString& key)
 {
+    if (onAsViewToolButton(key)) return;
     if (key == QLatin1String("Náhled")) previewFollow();
     else if (key == QLatin1String("Lupa")) LupaOnOff();
     else if (key == QLatin1String("Info")) InfoOnOff();
@@ -361,6 +368,7 @@ void MainWindow::onToolButton(const QString& key)
 
 void MainWindow::onToolMenu(const QString& key)
 {
+    if (representations_->jakoEntryClicked(key)) return;
     const QStringList levels = {QStringLiteral("Vse"), QStringLiteral("Uroven1"), QStringLiteral("Uroven2"),
                                 QStringLiteral("Uroven3")};
     if (levels.contains(key)) mnuU_Click(int(levels.indexOf(key)));
@@ -615,6 +623,76 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Aktuální jako, clipboard and prefixes ----
+
+void MainWindow::buildAsViewCommands(ClipboardAccess* clipboard)
+{
+    if (!clipboard) {
+        ownClipboard_ = std::make_unique<SystemClipboard>();
+        clipboard = ownClipboard_.get();
+    }
+
+    RepresentationCommands::Target representation;
+    representation.commands = commands_;
+    representation.grid = grid();
+    representation.locale = locale_;
+    representation.settings = &representationSettings_;
+    representation.showInfoLine = [this](const QString& text, bool important, const QColor& colour) {
+        ShowInfoLine(text, important, colour);
+    };
+    representation.magnify = [this](const QString& text) {
+        if (magnifierOn_) magnifier_->setMagnifiedText(text, kMagnifierPointSize);
+    };
+    representations_ = new RepresentationCommands(std::move(representation), this);
+
+    ClipboardCommands::Surfaces surfaces;
+    surfaces.copy = {commands_->action(QStringLiteral("mnuKopirovat")),
+                     commands_->toolButton(QStringLiteral("Kopírovat"))};
+    surfaces.paste = {commands_->action(QStringLiteral("mnuVlozit")), commands_->toolButton(QStringLiteral("Vložit"))};
+    clipboardCommands_ = std::make_unique<ClipboardCommands>(grid(), view_, *clipboard, locale_, surfaces);
+    ClipboardCommands* refresh = clipboardCommands_.get();
+    connect(view_, &ConversionView::filled, refresh, &ClipboardCommands::RefreshClipboardCommands);
+    connect(view_, &ConversionView::currentRowChanged, refresh, &ClipboardCommands::RefreshClipboardCommands);
+    connect(view_, &ConversionView::converted, refresh, &ClipboardCommands::RefreshClipboardCommands);
+    connect(view_, &ConversionView::commitFailed, refresh, &ClipboardCommands::RefreshClipboardCommands);
+
+    PrefixViewCommand::Target prefixes;
+    prefixes.catalogue = catalogue_.get();
+    prefixes.grid = grid();
+    prefixes.title = title_;
+    prefixes.clipboard = clipboard;
+    prefixes.messages = messages_;
+    prefixes.locale = locale_;
+    prefixes.openTopic = [this](int slot) { mnuTema_Click(slot); };
+    prefixView_ = new PrefixViewCommand(std::move(prefixes), this);
+    connect(prefixView_, &PrefixViewCommand::shown, this, [this] {
+        clipboardCommands_->RefreshClipboardCommands();
+        refreshMagnifier();
+        refreshInfoPanel();
+    });
+}
+
+bool MainWindow::onAsViewMenu(const QString& name, int index)
+{
+    if (name == QLatin1String("mnuSoustava")) representations_->mnuSoustava_Click(index);
+    else if (name == QLatin1String("mnuZlomek")) representations_->mnuZlomek_Click();
+    else if (name == QLatin1String("mnuLatin")) representations_->mnuLatin_Click();
+    else if (name == QLatin1String("mnuKopirovat")) clipboardCommands_->mnuKopirovat_Click();
+    else if (name == QLatin1String("mnuVlozit")) clipboardCommands_->mnuVlozit_Click();
+    else if (name == QLatin1String("mnuPredpony")) prefixView_->PredponyView();
+    else return false;
+    return true;
+}
+
+bool MainWindow::onAsViewToolButton(const QString& key)
+{
+    if (key == QLatin1String("Jako")) representations_->repeatRemembered();
+    else if (key == QStringLiteral("Kopírovat")) clipboardCommands_->mnuKopirovat_Click();
+    else if (key == QStringLiteral("Vložit")) clipboardCommands_->mnuVlozit_Click();
+    else return false;
+    return true;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)

@@ -3,6 +3,7 @@
 #include "catalogue/datafileconfig.h"
 #include "catalogue/unitcatalogue.h"
 #include "common/messagesink.h"
+#include "mainwindow/representationcommands.h"
 #include "mainwindow/windowlayout.h"
 
 #include <QLocale>
@@ -15,6 +16,8 @@ class QTextEdit;
 
 namespace tolvarin {
 
+class ClipboardAccess;
+class ClipboardCommands;
 class CommandSurfaces;
 class ConversionGrid;
 class ConversionPanel;
@@ -24,6 +27,7 @@ class Lifecycle;
 struct Settings;
 class MagnifierPanel;
 class NavigatorPanel;
+class PrefixViewCommand;
 class SplitterBar;
 
 struct MainWindowOptions {
@@ -33,6 +37,7 @@ struct MainWindowOptions {
     QString settingsFile;             // default: the user's settings store
     QString instanceLockFile;         // default: one lock per user in the temporary folder
     bool showSplash = true;
+    ClipboardAccess* clipboard = nullptr;  // default: the system clipboard
 };
 
 // frmTolvarin: wires the catalogue, the conversion grid, the navigator and the
@@ -104,6 +109,12 @@ public:
     SplitterBar* splitter() const { return splitter_; }
     const UnitCatalogue& catalogue() const { return *catalogue_; }
 
+    // ---- Aktuální jako, clipboard and prefixes ----
+    RepresentationSettings& representationSettings() { return representationSettings_; }
+    RepresentationCommands* representations() const { return representations_; }
+    ClipboardCommands* clipboardCommands() const { return clipboardCommands_.get(); }
+    PrefixViewCommand* prefixView() const { return prefixView_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -128,6 +139,11 @@ private:
     void popup(const QString& menuName, const QPoint& globalPos);
     bool panelButtonPressed(const QString& key) const;
 
+    // ---- Aktuální jako, clipboard and prefixes ----
+    void buildAsViewCommands(ClipboardAccess* clipboard);
+    bool onAsViewMenu(const QString& name, int index);
+    bool onAsViewToolButton(const QString& key);
+
     std::unique_ptr<UnitCatalogue> catalogue_;
     std::unique_ptr<Lifecycle> lifecycle_;
     DataFileConfig dataConfig_;
@@ -151,6 +167,13 @@ private:
     bool conversionShown_ = false;  // UkazPrevod has brought the conversion panel into view
     bool magnifierOn_ = false;
     int conversions_ = 0;
+
+    // ---- Aktuální jako, clipboard and prefixes ----
+    RepresentationSettings representationSettings_;
+    std::unique_ptr<ClipboardAccess> ownClipboard_;
+    std::unique_ptr<ClipboardCommands> clipboardCommands_;  // let go of the clipboard before it goes
+    RepresentationCommands* representations_ = nullptr;
+    PrefixViewCommand* prefixView_ = nullptr;
 };
 
 }  // namespace tolvarin
