@@ -4,7 +4,7 @@
 #include "conversion/conversionengine.h"
 #include "conversion/conversiontext.h"
 
-#include <set>
+#include <utility>
 
 namespace tolvarin::cli {
 
@@ -24,15 +24,11 @@ std::optional<std::pair<UnitRef, UnitRef>> findPair(Session& session, const QStr
 
     std::vector<std::pair<UnitRef, UnitRef>> pairs;
     std::vector<UnitRef> pairedSources;
-    std::set<int> seenSlots;
     for (const UnitRef& source : sources) {
-        if (!seenSlots.insert(source.slot).second) continue;
         const std::vector<UnitRef> targets = findUnits(catalogue, targetWord, {source.slot});
-        for (const UnitRef& s : sources) {
-            if (s.slot != source.slot || targets.empty()) continue;
-            pairedSources.push_back(s);
-            for (const UnitRef& target : targets) pairs.emplace_back(s, target);
-        }
+        if (targets.empty()) continue;
+        pairedSources.push_back(source);
+        for (const UnitRef& target : targets) pairs.emplace_back(source, target);
     }
     if (pairs.size() == 1) return pairs.front();
     if (pairs.empty()) {

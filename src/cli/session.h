@@ -68,7 +68,7 @@ public:
     QString ambiguousUnitText(const QString& word, const std::vector<UnitRef>& candidates) const;
 
 private:
-    bool reportReader(bool readWhole, const RecordingMessageSink& sink, const QString& path);
+    bool reportReader(bool readWhole, const RecordingMessageSink& sink, const QString& path, const QString& option);
 
     const Options& options_;
     CliOutput& output_;

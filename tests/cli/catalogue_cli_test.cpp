@@ -156,7 +156,8 @@ TEST(CliDataFiles, MissingOrFaultyFilesAreDataErrors)
         {good, user, 0, "1000\n", ""},
         {good, QString(), 0, "1000\n", ""},  // --user-data= : no user file
         {missing, user, 1, "", "Soubor Chybi.tvd nebyl nalezen."},
-        {good, missing, 1, "", "Chybi.tvd"},
+        {missing, user, 1, "", "Jiný datový soubor zadejte volbou --data.\n"},
+        {good, missing, 1, "", "Jiný datový soubor zadejte volbou --user-data.\n"},
         {comma, user, 1, "1\n", "Při načítání dat byl na řádku 2"},
     };
     for (const DataCase& c : cases) {
