@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace tolvarin {
 
@@ -21,5 +22,7 @@ QByteArray encodeDataFile(const QString& text, TextEncoding encoding);
 // Lines end at CR LF, a lone CR or a lone LF; the end of the text ends the last
 // line, and a final line end does not start an empty line.
 QStringList splitLines(const QString& text);
+// The same lines as views into text, which must outlive them.
+QList<QStringView> lineViews(const QString& text);
 
 }  // namespace tolvarin

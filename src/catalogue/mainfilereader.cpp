@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QVarLengthArray>
 
 #include <cmath>
 #include <limits>
@@ -28,6 +29,25 @@ std::optional<bool> readTruthValue(const QString& text, const QLocale& locale)
     return std::nullopt;
 }
 
+// The fields of a line, cut at every "|". Cutting stops at one field more
+// than a line may hold, which is enough to tell that it holds too many. Views
+// rather than copies: only the fields that are kept become texts.
+using Fields = QVarLengthArray<QStringView, kMaxFields + 1>;
+
+Fields cutFields(QStringView line)
+{
+    Fields fields;
+    qsizetype start = 0;
+    while (fields.size() < kMaxFields) {
+        const qsizetype bar = line.indexOf(QLatin1Char('|'), start);
+        if (bar < 0) break;
+        fields.append(line.sliced(start, bar - start));
+        start = bar + 1;
+    }
+    fields.append(line.sliced(start));
+    return fields;
+}
+
 // One pass over the main file. Carries the fields 2..4 from line to line and
 // the running row number through each section.
 class MainFileLoad {
@@ -37,10 +57,10 @@ public:
     {
     }
 
-    bool run(const QStringList& lines)
+    bool run(const QList<QStringView>& lines)
     {
         int lineNumber = 0;
-        for (const QString& line : lines) {
+        for (QStringView line : lines) {
             if (lineNumber == kMaxLines) return fail(readermessages::loadError(ErrorCode::Overflow));
             ++lineNumber;
             if (!readLine(line, lineNumber)) return false;
@@ -51,20 +71,20 @@ public:
 
 private:
     // Returns false when the load has to end.
-    bool readLine(const QString& line, int lineNumber)
+    bool readLine(QStringView line, int lineNumber)
     {
-        const QStringList parts = line.split(QLatin1Char('|'));
-        const QString& topicField = parts[0];
+        const Fields parts = cutFields(line);
+        const QString topicField = parts[0].toString();
         const bool isNumber = regionalReading(topicField, config_.locale).has_value();
         // A comment is skipped whole, whatever it holds: its pipes neither
         // count as fields nor carry texts over to the next line.
         if (!isNumber && topicField.startsWith(QLatin1Char('\''))) return true;
         if (parts.size() > kMaxFields) return fail(readermessages::loadError(ErrorCode::SubscriptOutOfRange));
-        if (parts.size() > 1) name_ = parts[1];
-        if (parts.size() > 2) symbol_ = parts[2];
-        if (parts.size() > 3) coefficientText_ = parts[3];
-        const QString info = parts.size() > 4 ? parts[4] : QString();
-        const QString flagText = parts.size() > 5 ? parts[5] : QStringLiteral("False");
+        if (parts.size() > 1) name_ = parts[1].toString();
+        if (parts.size() > 2) symbol_ = parts[2].toString();
+        if (parts.size() > 3) coefficientText_ = parts[3].toString();
+        const QString info = parts.size() > 4 ? parts[4].toString() : QString();
+        const QString flagText = parts.size() > 5 ? parts[5].toString() : QStringLiteral("False");
 
         if (!isNumber) {
             // A line that names no topic is reported and skipped, so it can
@@ -166,7 +186,7 @@ bool Texty(UnitCatalogue& catalogue, const DataFileConfig& config, MessageSink& 
     const DecodedText decoded = decodeDataFile(file.readAll());
     catalogue.mainFileEncoding = decoded.encoding;
     MainFileLoad load(catalogue, config, messages);
-    return load.run(splitLines(decoded.text));
+    return load.run(lineViews(decoded.text));
 }
 
 }  // namespace tolvarin

@@ -1,9 +1,11 @@
 #include "catalogue/numericreading.h"
 
-#include <QByteArray>
+#include <QVarLengthArray>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace tolvarin {
 
@@ -12,21 +14,24 @@ namespace {
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
 // Collects the characters of the leading number of text into an ASCII buffer
-// that strtod understands, following the plain reading's grammar.
-QByteArray leadingNumber(QStringView text)
+// that strtod understands, following the plain reading's grammar. The buffer
+// lives on the stack for every number of ordinary length: the readers call
+// this twice for every line of a data file.
+using NumberBuffer = QVarLengthArray<char, 64>;
+
+void leadingNumber(QStringView text, NumberBuffer& out)
 {
-    QByteArray out;
     qsizetype i = 0;
     const qsizetype n = text.size();
     auto skipBlanks = [&] {
         while (i < n && isBlank(text[i])) ++i;
     };
-    auto digitsInto = [&](QByteArray& target) {
+    auto digits = [&] {
         bool any = false;
         for (;;) {
             skipBlanks();
             if (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-                target += char(text[i].unicode());
+                out.append(char(text[i].unicode()));
                 ++i;
                 any = true;
             } else {
@@ -37,40 +42,42 @@ QByteArray leadingNumber(QStringView text)
 
     skipBlanks();
     if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        if (text[i] == QLatin1Char('-')) out += '-';
+        if (text[i] == QLatin1Char('-')) out.append('-');
         ++i;
     }
-    const bool wholeDigits = digitsInto(out);
+    const bool wholeDigits = digits();
     bool fractionDigits = false;
     skipBlanks();
     if (i < n && text[i] == QLatin1Char('.')) {
         ++i;
-        QByteArray fraction;
-        fractionDigits = digitsInto(fraction);
-        out += '.';
-        out += fraction;
+        out.append('.');
+        fractionDigits = digits();
     }
-    if (!wholeDigits && !fractionDigits) return QByteArray("0");
+    if (!wholeDigits && !fractionDigits) {
+        out.clear();
+        out.append('0');
+        return;
+    }
 
     skipBlanks();
     if (i < n) {
         const QChar e = text[i].toUpper();
         if (e == QLatin1Char('E') || e == QLatin1Char('D')) {
             const qsizetype mark = i;
+            const qsizetype written = out.size();
             ++i;
             skipBlanks();
-            QByteArray exponent("e");
+            out.append('e');
             if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-                exponent += char(text[i].unicode());
+                out.append(char(text[i].unicode()));
                 ++i;
             }
-            if (digitsInto(exponent))
-                out += exponent;
-            else
+            if (!digits()) {
+                out.resize(written);
                 i = mark;
+            }
         }
     }
-    return out;
 }
 
 bool isAsciiDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
@@ -119,7 +126,13 @@ std::optional<double> readWrittenForm(QStringView text, QChar point)
 
 double plainReading(QStringView text)
 {
-    const QByteArray number = leadingNumber(text);
+    NumberBuffer number;
+    leadingNumber(text, number);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.begin(), number.end(), value);
+    if (error == std::errc() && end == number.end()) return value;
+    // Beyond the double range: strtod gives the infinity or the zero.
+    number.append('\0');
     return std::strtod(number.constData(), nullptr);
 }
 
@@ -127,6 +140,14 @@ std::optional<double> regionalReading(const QString& text, const QLocale& locale
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) return std::nullopt;
+    // A whole number (the topic numbers of the data files) reads the same in
+    // every locale; asking the locale for its separator costs more than the
+    // reading itself.
+    const bool wholeNumber = std::all_of(trimmed.begin(), trimmed.end(),
+                                         [](QChar c) { return isAsciiDigit(c) || c == QLatin1Char('-'); });
+    if (wholeNumber) {
+        if (const std::optional<double> value = readWrittenForm(trimmed, QLatin1Char('.'))) return value;
+    }
     const QString point = locale.decimalPoint();
     if (point.size() == 1) {
         if (const std::optional<double> value = readWrittenForm(trimmed, point[0])) return value;

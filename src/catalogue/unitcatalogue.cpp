@@ -2,8 +2,13 @@
 
 namespace tolvarin {
 
-UnitCatalogue::UnitCatalogue()
-    : units_(size_t(kSlotCount) * (kMaxRows + 1)), marked_(size_t(kSlotCount) * (kMaxRows + 1), false)
+namespace {
+
+const Unit kEmptyUnit;
+
+}  // namespace
+
+UnitCatalogue::UnitCatalogue() : marked_(size_t(kSlotCount) * (kMaxRows + 1), false)
 {
     titles_[0] = welcomeTitle();
     for (int slot = 1; slot <= kBuiltinTopicCount; ++slot) titles_[size_t(slot)] = builtinTopicTitle(slot);
@@ -17,9 +22,34 @@ std::vector<int> UnitCatalogue::usedUserTopics() const
     return topics;
 }
 
+Unit& UnitCatalogue::unit(int slot, int row)
+{
+    Q_ASSERT(slot >= 0 && slot <= kLastSlot && row >= 0 && row <= kMaxRows);
+    std::vector<Unit>& rows = rows_[size_t(slot)];
+    if (size_t(row) >= rows.size()) {
+        if (rows.capacity() == 0) rows.reserve(kMaxRows + 1);
+        rows.resize(size_t(row) + 1);
+    }
+    return rows[size_t(row)];
+}
+
+const Unit& UnitCatalogue::unit(int slot, int row) const
+{
+    Q_ASSERT(slot >= 0 && slot <= kLastSlot && row >= 0 && row <= kMaxRows);
+    const std::vector<Unit>& rows = rows_[size_t(slot)];
+    return size_t(row) < rows.size() ? rows[size_t(row)] : kEmptyUnit;
+}
+
+void UnitCatalogue::setCount(int slot, int count)
+{
+    counts_[size_t(slot)] = qint16(count);
+    if (count > 0) unit(slot, qMin(count, int(kMaxRows)));
+}
+
 void UnitCatalogue::clearNamesAndCounts()
 {
-    for (Unit& u : units_) u.name.clear();
+    for (std::vector<Unit>& rows : rows_)
+        for (Unit& u : rows) u.name.clear();
     counts_.fill(0);
 }
 

@@ -26,11 +26,15 @@ class UnitCatalogue {
 public:
     UnitCatalogue();
 
-    Unit& unit(int slot, int row) { return units_[index(slot, row)]; }
-    const Unit& unit(int slot, int row) const { return units_[index(slot, row)]; }
+    // A row that was never written reads as an empty unit; writing one makes
+    // the rows of its slot up to it exist. Rows once made never move.
+    Unit& unit(int slot, int row);
+    const Unit& unit(int slot, int row) const;
 
     int count(int slot) const { return counts_[size_t(slot)]; }
-    void setCount(int slot, int count) { counts_[size_t(slot)] = qint16(count); }
+    // Rows 1..count of the slot are made to exist, so that they can be read
+    // as one contiguous run.
+    void setCount(int slot, int count);
 
     QString title(int index) const { return titles_[size_t(index)]; }
     void setTitle(int index, const QString& title) { titles_[size_t(index)] = title; }
@@ -62,7 +66,11 @@ public:
 private:
     static size_t index(int slot, int row) { return size_t(slot) * (kMaxRows + 1) + size_t(row); }
 
-    std::vector<Unit> units_;
+    // Each slot's rows 0..150, made as far as they are used: a terminal
+    // command reads the whole table at every start, and a table made whole
+    // would touch memory for 7 701 units when the data files hold about 1 000.
+    // The room for all 151 rows is reserved at once, so rows never move.
+    std::array<std::vector<Unit>, kSlotCount> rows_;
     std::vector<bool> marked_;
     std::array<qint16, kSlotCount> counts_{};
     std::array<qint16, kSlotCount> markedCounts_{};

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 using namespace tolvarin;
 
@@ -28,6 +29,33 @@ TEST(PlainReading, ReadsTheLeadingNumber)
 }
 
 TEST(PlainReading, HugeNumberComesBackInfinite) { EXPECT_TRUE(std::isinf(plainReading(u"1E400"))); }
+
+TEST(PlainReading, LongAndExtremeNumbers)
+{
+    const QString manyDigits = QStringLiteral("0.") + QString(80, QLatin1Char('0')) + QStringLiteral("125");
+    EXPECT_DOUBLE_EQ(plainReading(manyDigits), 1.25e-81);
+    EXPECT_DOUBLE_EQ(plainReading(QString(70, QLatin1Char('9'))), 1e70);
+    EXPECT_EQ(plainReading(u"1E-400"), 0.0);
+    EXPECT_TRUE(std::isinf(plainReading(u"-1E400")) && plainReading(u"-1E400") < 0);
+    EXPECT_EQ(plainReading(u"4.9E-324"), 4.9E-324);  // the smallest subnormal
+    EXPECT_DOUBLE_EQ(plainReading(u"5.e3"), 5000.0);
+    EXPECT_TRUE(std::signbit(plainReading(u"-0")));
+}
+
+TEST(RegionalReading, WholeNumbersReadAlikeInEveryLocale)
+{
+    struct WholeCase {
+        const char* text;
+        std::optional<double> expected;
+    };
+    const WholeCase cases[] = {
+        {"16", 16.0}, {" 007 ", 7.0}, {"-12", -12.0}, {"-", std::nullopt}, {"5-3", std::nullopt}, {"--5", std::nullopt},
+    };
+    for (const QLocale* locale : {&kCzech, &kEnglish})
+        for (const WholeCase& c : cases)
+            EXPECT_EQ(regionalReading(QString::fromUtf8(c.text), *locale), c.expected)
+                << c.text << " in " << locale->name().toStdString();
+}
 
 struct CoefficientCase {
     const char* text;
