@@ -1,0 +1,95 @@
+#include "navigation/unitsearch.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvarin;
+
+namespace {
+
+struct SimilarCase {
+    const char* name;
+    const char* key;
+    bool expected;
+};
+
+TEST(UnitSearch, SimilarNamesHoldTheKeysCharactersInOrder)
+{
+    const SimilarCase cases[] = {
+        {"kilometr", "km", true}, {"kilometr", "kilometr", true},
+        {"metr", "mr", true},     {"metr", "rm", false},
+        {"metr", "metrr", false}, {"m", "mm", false},
+        {"milimetr", "mm", true}, {"km/h", "k/h", true},
+        {"metr", "Metr", false},  {"metr", "métr", false},
+        {"čárka", "čk", true},    {"", "m", false},
+        {"metr", "", false},      {"m*s", "*", true},
+        {"metr", "*", false},     {"mm", "m?", false},
+        {"m?", "m?", true},       {"a[b", "[", true},
+        {"ab", "[ab]", false},    {"palec #2", "#", true},
+        {"metr 2", "#", false},
+    };
+    for (const SimilarCase& c : cases)
+        EXPECT_EQ(isSimilarName(QString::fromUtf8(c.name), QString::fromUtf8(c.key)), c.expected)
+            << c.name << " / " << c.key;
+}
+
+class UnitSearchCatalogue : public ::testing::Test {
+protected:
+    void put(int slot, int row, const char* name) { catalogue.unit(slot, row).name = QString::fromUtf8(name); }
+
+    QList<UnitSearchHit> search(const char* key) const { return searchUnits(catalogue, QString::fromUtf8(key)); }
+
+    UnitCatalogue catalogue;
+};
+
+TEST_F(UnitSearchCatalogue, ExactMatchesComeFirstThenEverySimilarOneInCatalogueOrder)
+{
+    put(1, 1, "metr");
+    put(1, 2, "kilometr");
+    put(1, 3, "stopa");
+    put(12, 4, "metr za sekundu");
+    put(26, 1, "metr");  // the same name in another topic
+    const QList<UnitSearchHit> expected = {
+        {1, 1, false}, {26, 1, false},                 // exact, normal colour
+        {1, 1, true},  {1, 2, true},   {12, 4, true},  // similar, grey; the exact ones again
+        {26, 1, true},
+    };
+    EXPECT_EQ(search("metr"), expected);
+}
+
+TEST_F(UnitSearchCatalogue, LetterCaseAndDiacriticsCount)
+{
+    put(4, 1, "Kilogram");
+    put(4, 2, "kilogram");
+    put(1, 9, "sáh");
+    EXPECT_EQ(search("kilogram"), (QList<UnitSearchHit>{{4, 2, false}, {4, 2, true}}));
+    EXPECT_EQ(search("Kg"), (QList<UnitSearchHit>{{4, 1, true}}));
+    EXPECT_TRUE(search("sah").isEmpty());
+}
+
+TEST_F(UnitSearchCatalogue, PatternCharactersAreTakenLiterally)
+{
+    put(1, 1, "metr");
+    put(1, 2, "m*");
+    put(1, 3, "[x]");
+    EXPECT_EQ(search("*"), (QList<UnitSearchHit>{{1, 2, true}}));
+    EXPECT_EQ(search("?"), QList<UnitSearchHit>());
+    EXPECT_EQ(search("["), (QList<UnitSearchHit>{{1, 3, true}}));  // an unclosed bracket is just a character
+    EXPECT_EQ(search("[x]"), (QList<UnitSearchHit>{{1, 3, false}, {1, 3, true}}));
+}
+
+TEST_F(UnitSearchCatalogue, SearchesEveryRowOfTheBuiltInTopicsOnly)
+{
+    put(26, 150, "yoktometr");                             // the last row of the last built-in topic
+    put(27, 1, "metr");                                    // user topics are not searched
+    put(0, 1, "metr");                                     // nor the start screen
+    catalogue.unit(3, 1).symbol = QStringLiteral("metr");  // nor symbols
+    EXPECT_EQ(search("metr"), (QList<UnitSearchHit>{{26, 150, true}}));
+}
+
+TEST_F(UnitSearchCatalogue, AnEmptyKeyFindsNothing)
+{
+    put(1, 1, "metr");
+    EXPECT_TRUE(search("").isEmpty());
+}
+
+}  // namespace
