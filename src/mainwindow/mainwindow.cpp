@@ -218,12 +218,12 @@ void MainWindow::onMenu(const QString& name, int index)
 
 void MainWindow::onToolButton(const QString& key)
 {
-    if (key == QLatin1String("Náhled")) previewFollow();
+    if (key == QStringLiteral("Náhled")) previewFollow();
     else if (key == QLatin1String("Lupa")) LupaOnOff();
     else if (key == QLatin1String("Info")) InfoOnOff();
-    else if (key == QLatin1String("Zpět")) mnuNavigace_Click(1);
-    else if (key == QLatin1String("Vpřed")) mnuNavigace_Click(2);
-    else if (key == QLatin1String("Úroveň")) mnuU_Click(0);
+    else if (key == QStringLiteral("Zpět")) mnuNavigace_Click(1);
+    else if (key == QStringLiteral("Vpřed")) mnuNavigace_Click(2);
+    else if (key == QStringLiteral("Úroveň")) mnuU_Click(0);
 }
 
 void MainWindow::onToolMenu(const QString& key)
@@ -238,7 +238,7 @@ void MainWindow::onStatusPanel(const QString& key)
     if (key == QLatin1String("Temata")) {
         UkazPrevod();
         navigator_->showPage(NavigatorPanel::Page::Topics);
-    } else if (key == QLatin1String("Veličiny")) {
+    } else if (key == QStringLiteral("Veličiny")) {
         UkazPrevod();
         navigator_->showPage(NavigatorPanel::Page::Units);
     } else if (key == QLatin1String("Uroven")) {
