@@ -76,6 +76,16 @@ public:
     SplitterBar* splitter() const { return splitter_; }
     const UnitCatalogue& catalogue() const { return *catalogue_; }
 
+    // ---- navigator and unit search ----
+    void NavigatorV();  // the built-in quantities
+    void NavigatorJ();  // the units
+    void NavigatorU();  // the user quantities
+    void NavigatorMenu(int polozka);
+    void NaviPanelSet(const QString& text);
+    void VelicinyI(int value);  // 0 large icons, 1 list
+    void ShowJednotka(const QString& tag);
+    void mnuNajit_Click();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -98,6 +108,11 @@ private:
     void setLevelPanel(int index);
     void popup(const QString& menuName, const QPoint& globalPos);
     bool panelButtonPressed(const QString& key) const;
+
+    // ---- navigator and unit search ----
+    void connectNavigator();
+    void showNavigatorList(int page);
+    void onTopicRenamed(int slot, const QString& title);
 
     std::unique_ptr<UnitCatalogue> catalogue_;
     DataFileConfig dataConfig_;
