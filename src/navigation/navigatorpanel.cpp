@@ -266,15 +266,23 @@ void NavigatorPanel::setLargeIcons(bool large)
         list->setWrapping(large);
         list->setWordWrap(large);
         list->setUniformItemSizes(!large);
-        if (large) {
-            // Room for the icon and two lines of its title.
-            const int lines = list->fontMetrics().lineSpacing() * 2;
-            list->setGridSize(QSize(std::max(kLargeIcon * 2 + 16, list->fontMetrics().averageCharWidth() * 12),
-                                    kLargeIcon + lines + 10));
-        } else {
+        if (large)
+            fitIconGrid(list);
+        else
             list->setGridSize(QSize());
-        }
     }
+}
+
+void NavigatorPanel::fitIconGrid(QListWidget* list)
+{
+    // As many columns as fit, sharing the list's width, each with room for
+    // the icon and two lines of the title.
+    const int minimum = std::max(kLargeIcon * 2, list->fontMetrics().averageCharWidth() * 10);
+    const int width = std::max(1, list->viewport()->width());
+    const int columns = std::max(1, width / minimum);
+    const QSize grid(std::max(kLargeIcon + 8, width / columns - 1),
+                     kLargeIcon + list->fontMetrics().lineSpacing() * 2 + 10);
+    if (list->gridSize() != grid) list->setGridSize(grid);
 }
 
 bool NavigatorPanel::largeIcons() const
@@ -330,6 +338,9 @@ bool NavigatorPanel::eventFilter(QObject* watched, QEvent* event)
             }
             return true;
         }
+        case QEvent::Resize:
+            if (quantityViewport && largeIcons()) fitIconGrid(static_cast<QListWidget*>(watched->parent()));
+            break;
         case QEvent::MouseButtonRelease:
             if (quantityViewport && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
                 emit viewMenuRequested(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());

@@ -78,6 +78,7 @@ protected:
 private:
     QListWidget* makeList(const QString& objectName);
     void placeSearchPanel();
+    void fitIconGrid(QListWidget* list);
     void onRenamed(QListWidget* list, int row, const QString& title);
 
     QListWidget* topics_;

@@ -56,7 +56,10 @@ SearchPanel::SearchPanel(QWidget* parent)
 
     lvwFind_->setColumnCount(1);
     lvwFind_->setHeaderLabels({QStringLiteral("Jednotka")});
-    lvwFind_->header()->setStretchLastSection(true);
+    // The one column is as wide as the list (see the event filter), so long
+    // names end in "…" rather than running out of sight.
+    lvwFind_->header()->setStretchLastSection(false);
+    lvwFind_->header()->setMinimumSectionSize(0);
     lvwFind_->setRootIsDecorated(false);
     lvwFind_->setUniformRowHeights(true);
     lvwFind_->setTextElideMode(Qt::ElideRight);
@@ -83,6 +86,7 @@ SearchPanel::SearchPanel(QWidget* parent)
 
     txtFind_->installEventFilter(this);
     lvwFind_->installEventFilter(this);
+    lvwFind_->viewport()->installEventFilter(this);
     connect(cmdFind_, &QPushButton::clicked, this, &SearchPanel::cmdFind_Click);
     // cmdFind is the default button while the box has the focus (see the
     // event filter), so Enter in the box searches, every time it is pressed.
@@ -143,6 +147,8 @@ bool SearchPanel::eventFilter(QObject* watched, QEvent* event)
     if (watched == txtFind_) {
         if (event->type() == QEvent::FocusIn) cmdFind_->setDefault(true);
         if (event->type() == QEvent::FocusOut) cmdFind_->setDefault(false);
+    } else if (watched == lvwFind_->viewport() && event->type() == QEvent::Resize) {
+        lvwFind_->setColumnWidth(0, lvwFind_->viewport()->width());
     } else if (watched == lvwFind_ && event->type() == QEvent::KeyRelease && isEnterKey(event)) {
         openResult(lvwFind_->currentItem());
         return true;

@@ -414,4 +414,21 @@ TEST_F(NavigatorTest, EnterOpensAResultAndShowingAListHidesTheSearch)
     EXPECT_EQ(resultTexts(), QStringList({u("centimetr"), u("centimetr")})) << "the results stay until the next search";
 }
 
+// No user quantities at all: the user list is empty.
+class NoUserTopicsTest : public NavigatorTest {
+protected:
+    QStringList userFileLines() const override { return {u("'nothing here")}; }
+};
+
+TEST_F(NoUserTopicsTest, EmptyUserListKeepsTheCurrentTopic)
+{
+    clickItem(nav()->topicList(), 4);
+    clickTab(Page::User);
+    EXPECT_EQ(panel("Navi"), u("Uživatelské veličiny"));
+    EXPECT_EQ(window->currentTopic(), 5);
+    nav()->userList()->setFocus();
+    QTest::keyClick(nav()->userList(), Qt::Key_Return);
+    EXPECT_EQ(title(), u(" Hustota"));
+}
+
 }  // namespace
