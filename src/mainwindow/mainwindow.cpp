@@ -448,10 +448,12 @@ void MainWindow::onTopicRenamed(int slot, const QString& title)
     catalogue_->setTitle(slot, title);
     if (slot <= kBuiltinTopicCount) {
         QString caption = title;
-        commands_->action(QStringLiteral("mnuTema"), slot)->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        commands_->action(QStringLiteral("mnuTema"), slot)
+            ->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));  // a "&" is shown, not an access key
     }
     if (view_->slot() == slot) {
-        title_->setText(QLatin1Char(' ') + title + (catalogue_->isHidden(slot) ? QStringLiteral(" (skryto)") : QString()));
+        title_->setText(QLatin1Char(' ') + title +
+                        (catalogue_->isHidden(slot) ? QStringLiteral(" (skryto)") : QString()));
     }
 }
 
