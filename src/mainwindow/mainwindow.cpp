@@ -434,7 +434,6 @@ void MainWindow::ShowJednotka(const QString& tag)
     Navigace();
     ConversionGrid* g = grid();
     if (row < 1 || row > g->rowCount()) return;
-    g->doItemsLayout();  // the rows were just filled: the scroll range must know them
     g->setCurrentCell(row - 1, ConversionGrid::kValueColumn);
     g->setTopRow(row - 1);
     // "Další jednotky": there are units above the top row.
