@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "catalogue/catalogueloader.h"
+#include "catalogue/topictable.h"
 #include "common/apptitle.h"
 #include "conversion/clipboardaccess.h"
 #include "conversion/clipboardcommands.h"
@@ -14,6 +15,7 @@
 #include "mainwindow/qtmessagesink.h"
 #include "mainwindow/sidepanels.h"
 #include "navigation/navigatorpanel.h"
+#include "navigation/searchpanel.h"
 #include "navigation/topicnavigation.h"
 #include "settings/settingsrecord.h"
 
@@ -133,6 +135,7 @@ void MainWindow::openStartTopic(int topic, int level)
     for (int i = 0; i <= 3; ++i) commands_->action(QStringLiteral("mnuU"), i)->setChecked(i == level);
     setLevelPanel(std::clamp(level, 0, 3));
     if (topic < 1 || topic > kBuiltinTopicCount) {
+        title_->setText(QLatin1Char(' ') + welcomeTitle());  // the start screen keeps its welcome
         navigator_->topicList()->setCurrentRow(0);
         navigator_->topicList()->setFocus();
         return;
@@ -176,20 +179,6 @@ void MainWindow::setPanel(const QString& key, bool on)
         previewFollow();
     }
 }
-
-void MainWindow::VelicinyI(int style)
-{
-    const bool icons = style == 0;
-    for (QListWidget* list : {navigator_->topicList(), navigator_->userList()}) {
-        list->setViewMode(icons ? QListView::IconMode : QListView::ListMode);
-        list->setIconSize(icons ? QSize(32, 32) : QSize(16, 16));
-    }
-    setMenuChecked(QStringLiteral("mnuIkony"), style == 0 ? 0 : 1, true);
-    setMenuChecked(QStringLiteral("mnuIkony"), style == 0 ? 1 : 0, false);
-}
-
-void MainWindow::NavigatorV() { navigator_->showPage(NavigatorPanel::Page::Topics); }
-void MainWindow::NavigatorJ() { navigator_->showPage(NavigatorPanel::Page::Units); }
 
 QStringList MainWindow::builtinTopicTitles() const
 {
@@ -306,14 +295,7 @@ void MainWindow::connectCommands()
     connect(splitter_, &SplitterBar::dragFinished, this,
             [this](int left) { setVlevo(pixelsToTwips(left, logicalDpiX()) + layout::kSplitterWidth); });
 
-    connect(navigator_, &NavigatorPanel::topicClicked, this, [this](int slot) {
-        currentSlot_ = slot;
-        NavigaceSet();
-    });
-    connect(navigator_, &NavigatorPanel::topicActivated, this, [this](int slot) {
-        currentSlot_ = slot < 1 ? 1 : slot;
-        Navigace();
-    });
+    connectNavigator();
 }
 
 void MainWindow::onMenu(const QString& name, int index)
@@ -349,21 +331,23 @@ void MainWindow::onMenu(const QString& name, int index)
         commands_->action(name)->setChecked(on);
         view_->setMarkingOn(on);
     } else if (name == QLatin1String("mnuNavigator")) {
-        const NavigatorPanel::Page pages[] = {NavigatorPanel::Page::Topics, NavigatorPanel::Page::User,
-                                              NavigatorPanel::Page::Units};
-        if (index >= 0 && index <= 2) navigator_->showPage(pages[index]);
-    }
+        NavigatorMenu(index);
+        if (index == 0) NavigatorV();
+        else if (index == 1) NavigatorU();
+        else if (index == 2) NavigatorJ();
+    } else if (name == QLatin1String("mnuIkony")) VelicinyI(index);
+    else if (name == QLatin1String("mnuNajit")) mnuNajit_Click();
 }
 
 void MainWindow::onToolButton(const QString& key)
 {
     if (onAsViewToolButton(key)) return;
-    if (key == QLatin1String("Náhled")) previewFollow();
+    if (key == QStringLiteral("Náhled")) previewFollow();
     else if (key == QLatin1String("Lupa")) LupaOnOff();
     else if (key == QLatin1String("Info")) InfoOnOff();
-    else if (key == QLatin1String("Zpět")) mnuNavigace_Click(1);
-    else if (key == QLatin1String("Vpřed")) mnuNavigace_Click(2);
-    else if (key == QLatin1String("Úroveň")) mnuU_Click(0);
+    else if (key == QStringLiteral("Zpět")) mnuNavigace_Click(1);
+    else if (key == QStringLiteral("Vpřed")) mnuNavigace_Click(2);
+    else if (key == QStringLiteral("Úroveň")) mnuU_Click(0);
 }
 
 void MainWindow::onToolMenu(const QString& key)
@@ -378,10 +362,10 @@ void MainWindow::onStatusPanel(const QString& key)
 {
     if (key == QLatin1String("Temata")) {
         UkazPrevod();
-        navigator_->showPage(NavigatorPanel::Page::Topics);
-    } else if (key == QLatin1String("Veličiny")) {
+        NavigatorV();
+    } else if (key == QStringLiteral("Veličiny")) {
         UkazPrevod();
-        navigator_->showPage(NavigatorPanel::Page::Units);
+        NavigatorJ();
     } else if (key == QLatin1String("Uroven")) {
         popup(QStringLiteral("mnuUroven"), QCursor::pos());
     }
@@ -502,6 +486,103 @@ void MainWindow::mnuNavigace_Click(int index)
     currentSlot_ = slot;
     navigator_->selectTopic(slot);
     Navigace();
+}
+
+// ---- navigator and unit search ----
+
+void MainWindow::connectNavigator()
+{
+    using Page = NavigatorPanel::Page;
+    navigator_->searchPanel()->setCatalogue(catalogue_.get());
+    connect(navigator_, &NavigatorPanel::topicClicked, this, [this](int slot) {
+        currentSlot_ = slot;
+        NavigaceSet();
+    });
+    connect(navigator_, &NavigatorPanel::topicActivated, this, [this](int slot) {
+        // Enter on an empty list opens the current topic, or topic 1 from the start screen.
+        if (slot > 0) currentSlot_ = slot;
+        else if (currentSlot_ < 1) currentSlot_ = 1;
+        navigator_->selectTopic(currentSlot_);  // the list shows which topic is open
+        Navigace();
+    });
+    connect(navigator_, &NavigatorPanel::unitActivated, this, &MainWindow::ShowJednotka);
+    connect(navigator_, &NavigatorPanel::topicRenamed, this, &MainWindow::onTopicRenamed);
+    connect(navigator_, &NavigatorPanel::viewMenuRequested, this, [this](const QPoint& pos) {
+        if (QMenu* menu = commands_->menu(QStringLiteral("mnut")))
+            menu->popup(pos - QPoint(menu->sizeHint().width() / 2, 0));  // centred on the pointer
+    });
+    // A tab chosen by the user: the list's selected quantity becomes the
+    // current topic (not opened); the unit list leaves the topic as it is.
+    connect(navigator_, &NavigatorPanel::pageChosen, this, [this](Page page) {
+        showNavigatorList(int(page));
+        const int slot = page == Page::Units ? 0 : navigator_->selectedSlot(page);
+        if (slot < 1) return;
+        currentSlot_ = slot;
+        NavigaceSet();
+    });
+}
+
+void MainWindow::NavigatorV() { showNavigatorList(int(NavigatorPanel::Page::Topics)); }
+void MainWindow::NavigatorJ() { showNavigatorList(int(NavigatorPanel::Page::Units)); }
+void MainWindow::NavigatorU() { showNavigatorList(int(NavigatorPanel::Page::User)); }
+
+// The steps NavigatorV, NavigatorJ and NavigatorU share. Before the window is
+// on screen (start-up) the focus, the selection and UkazPrevod are skipped.
+void MainWindow::showNavigatorList(int pageIndex)
+{
+    const auto page = NavigatorPanel::Page(pageIndex);
+    const bool onScreen = isVisible();
+    if (onScreen && page != NavigatorPanel::Page::Topics) UkazPrevod();
+    if (view_->slot() < 1) title_->setText(NavigatorPanel::selectionTitle(page));
+    navigator_->showPage(page, onScreen && isEnabled());
+    NavigatorMenu(NavigatorPanel::menuIndex(page));
+    NaviPanelSet(NavigatorPanel::panelText(page));
+}
+
+void MainWindow::NavigatorMenu(int polozka)
+{
+    for (int i = 0; i <= 2; ++i) commands_->action(QStringLiteral("mnuNavigator"), i)->setChecked(i == polozka);
+}
+
+void MainWindow::NaviPanelSet(const QString& text) { commands_->statusPanel(QStringLiteral("Navi"))->setText(text); }
+
+void MainWindow::VelicinyI(int value)
+{
+    if (value != 0 && value != 1) return;
+    navigator_->setLargeIcons(value == 0);
+    for (int i = 0; i <= 1; ++i) commands_->action(QStringLiteral("mnuIkony"), i)->setChecked(i == value);
+}
+
+void MainWindow::ShowJednotka(const QString& tag)
+{
+    int slot = 0;
+    int row = 0;
+    if (!parseUnitTag(tag, &slot, &row) || slot < 1) return;
+    currentSlot_ = slot;
+    navigator_->selectTopic(slot);
+    Navigace();
+    ConversionGrid* g = grid();
+    if (row < 1 || row > g->rowCount()) return;
+    g->setCurrentCell(row - 1, ConversionGrid::kValueColumn);
+    g->setTopRow(row - 1);
+    // "Další jednotky": there are units above the top row.
+    panel_->marker()->setVisible(g->topRow() > 0);
+}
+
+void MainWindow::mnuNajit_Click() { navigator_->showSearch(); }
+
+void MainWindow::onTopicRenamed(int slot, const QString& title)
+{
+    catalogue_->setTitle(slot, title);
+    if (slot <= kBuiltinTopicCount) {
+        QString caption = title;
+        commands_->action(QStringLiteral("mnuTema"), slot)
+            ->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));  // a "&" is shown, not an access key
+    }
+    if (view_->slot() == slot) {
+        title_->setText(QLatin1Char(' ') + title +
+                        (catalogue_->isHidden(slot) ? QStringLiteral(" (skryto)") : QString()));
+    }
 }
 
 // ---- panels ----

@@ -64,9 +64,6 @@ public:
     void setMenuChecked(const QString& name, int index, bool checked);
     void clearPanelMarks();
     void setPanel(const QString& key, bool on);  // "Náhled", "Lupa", "Info"
-    void VelicinyI(int style);
-    void NavigatorV();
-    void NavigatorJ();
     // What the quit routine writes.
     QStringList builtinTopicTitles() const;
     QList<std::pair<int, QString>> userTopicTitles() const;
@@ -115,6 +112,16 @@ public:
     ClipboardCommands* clipboardCommands() const { return clipboardCommands_.get(); }
     PrefixViewCommand* prefixView() const { return prefixView_; }
 
+    // ---- navigator and unit search ----
+    void NavigatorV();  // the built-in quantities
+    void NavigatorJ();  // the units
+    void NavigatorU();  // the user quantities
+    void NavigatorMenu(int polozka);
+    void NaviPanelSet(const QString& text);
+    void VelicinyI(int value);  // 0 large icons, 1 list
+    void ShowJednotka(const QString& tag);
+    void mnuNajit_Click();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -143,6 +150,11 @@ private:
     void buildAsViewCommands(ClipboardAccess* clipboard);
     bool onAsViewMenu(const QString& name, int index);
     bool onAsViewToolButton(const QString& key);
+
+    // ---- navigator and unit search ----
+    void connectNavigator();
+    void showNavigatorList(int page);
+    void onTopicRenamed(int slot, const QString& title);
 
     std::unique_ptr<UnitCatalogue> catalogue_;
     std::unique_ptr<Lifecycle> lifecycle_;

@@ -1,12 +1,19 @@
 #include "navigation/navigatorpanel.h"
 
 #include "catalogue/topictable.h"
+#include "navigation/listlook.h"
+#include "navigation/searchpanel.h"
+#include "navigation/topicicons.h"
 
 #include <QCollator>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 
 #include <algorithm>
+#include <functional>
 
 namespace tolvarin {
 
@@ -14,22 +21,79 @@ namespace {
 
 constexpr int kSlotRole = Qt::UserRole + 1;
 constexpr int kTagRole = Qt::UserRole + 2;
+constexpr int kSmallIcon = 16;
+constexpr int kLargeIcon = 32;
 
-QListWidgetItem* topicItem(int slot, const QString& title)
+QListWidgetItem* topicItem(int slot, const QString& title, const QString& iconKey)
 {
-    auto* item = new QListWidgetItem(title);
+    auto* item = new QListWidgetItem(topicIcon(iconKey), title);
     item->setData(kSlotRole, slot);
+    item->setToolTip(title);  // the column is narrow and long titles are cut short
     item->setFlags(item->flags() | Qt::ItemIsEditable);
     return item;
 }
 
+bool isEnterKey(const QEvent* event)
+{
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Ends a rename in place. A title that is empty (or blanks only) is refused:
+// the item keeps its text and nothing is reported.
+class RenameDelegate : public QStyledItemDelegate {
+public:
+    using Renamed = std::function<void(int row, const QString& title)>;
+
+    RenameDelegate(Renamed renamed, QObject* parent) : QStyledItemDelegate(parent), renamed_(std::move(renamed)) {}
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        const auto* line = qobject_cast<const QLineEdit*>(editor);
+        if (!line) return;
+        const QString title = line->text();
+        if (title.trimmed().isEmpty() || title == index.data(Qt::DisplayRole).toString()) return;
+        model->setData(index, title, Qt::EditRole);
+        renamed_(index.row(), title);
+    }
+
+private:
+    Renamed renamed_;
+};
+
 }  // namespace
+
+int NavigatorPanel::menuIndex(Page page)
+{
+    switch (page) {
+        case Page::Topics: return 0;
+        case Page::User: return 1;
+        case Page::Units: return 2;
+    }
+    return 0;
+}
+
+QString NavigatorPanel::panelText(Page page)
+{
+    switch (page) {
+        case Page::Topics: return QStringLiteral("Veličiny");
+        case Page::User: return QStringLiteral("Uživatelské veličiny");
+        case Page::Units: return QStringLiteral("Jednotky");
+    }
+    return QString();
+}
+
+QString NavigatorPanel::selectionTitle(Page page)
+{
+    return page == Page::Units ? QStringLiteral(" Výběr jednotky") : QStringLiteral(" Výběr veličiny");
+}
 
 NavigatorPanel::NavigatorPanel(QWidget* parent)
     : QTabWidget(parent),
       topics_(makeList(QStringLiteral("lvwTema"))),
       units_(makeList(QStringLiteral("lvwJednotky"))),
-      user_(makeList(QStringLiteral("lvwUser")))
+      user_(makeList(QStringLiteral("lvwUser"))),
+      search_(new SearchPanel(this))
 {
     setObjectName(QStringLiteral("tabNavigator"));
     // The navigator is narrow: the tabs stand along its left edge, so their
@@ -43,17 +107,40 @@ NavigatorPanel::NavigatorPanel(QWidget* parent)
     setTabToolTip(1, QStringLiteral("Abecední seznam jednotek"));
     setTabToolTip(2, QStringLiteral("Uživatelský seznam veličin"));
     units_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    units_->setUniformItemSizes(true);
+    search_->hide();
+    search_->setTopicTitles([this](int slot) { return topicTitle(slot); });
+    connect(search_, &SearchPanel::unitActivated, this, &NavigatorPanel::unitActivated);
 
     for (QListWidget* list : {topics_, user_}) {
+        list->setItemDelegate(
+            new RenameDelegate([this, list](int row, const QString& title) { onRenamed(list, row, title); }, list));
+        list->viewport()->installEventFilter(this);
+        connect(list->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+                [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                    // The Enter that ends a rename is not an order to open the topic.
+                    renameJustEnded_ = hint == QAbstractItemDelegate::SubmitModelCache;
+                });
         connect(list, &QListWidget::itemClicked, this,
                 [this](QListWidgetItem* item) { emit topicClicked(item->data(kSlotRole).toInt()); });
         connect(list, &QListWidget::itemDoubleClicked, this,
                 [this](QListWidgetItem* item) { emit topicActivated(item->data(kSlotRole).toInt()); });
     }
+    setLargeIcons(false);
     connect(units_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { emit unitActivated(item->data(kTagRole).toString()); });
+
+    // A tab chosen by a click, or by its access key (which changes the page
+    // without a click): both are the user's choice.
     connect(tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index >= 0) emit pageChosen(Page(index));
+        if (index < 0) return;
+        changingPage_ = true;
+        setCurrentIndex(index);
+        changingPage_ = false;
+        emit pageChosen(Page(index));
+    });
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!changingPage_ && index >= 0) emit pageChosen(Page(index));
     });
 }
 
@@ -64,36 +151,38 @@ QListWidget* NavigatorPanel::makeList(const QString& objectName)
     list->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setTextElideMode(Qt::ElideRight);
+    list->setIconSize(QSize(kSmallIcon, kSmallIcon));
+    keepSelectionShown(list);
     list->installEventFilter(this);
-    connect(list->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] { renameJustEnded_ = true; });
-    connect(list, &QListWidget::itemPressed, this, [this] { renameJustEnded_ = false; });
     return list;
 }
 
 void NavigatorPanel::setTopics(const QStringList& titles)
 {
     topics_->clear();
-    for (int i = 0; i < titles.size(); ++i) topics_->addItem(topicItem(i + 1, titles[i]));
+    for (int i = 0; i < titles.size(); ++i) topics_->addItem(topicItem(i + 1, titles[i], topicKey(i + 1)));
+    search_->refreshToolTips();
 }
 
 void NavigatorPanel::setUserTopics(const QList<std::pair<int, QString>>& topics)
 {
     user_->clear();
-    for (const auto& [slot, title] : topics) user_->addItem(topicItem(slot, title));
+    for (const auto& [slot, title] : topics) user_->addItem(topicItem(slot, title, QStringLiteral("User")));
 }
 
 void NavigatorPanel::setUnits(const QList<UnitListEntry>& entries)
 {
     QList<UnitListEntry> sorted = entries;
     QCollator collator(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [&collator](const UnitListEntry& a, const UnitListEntry& b) { return collator.compare(a.text, b.text) < 0; });
+    std::stable_sort(sorted.begin(), sorted.end(), [&collator](const UnitListEntry& a, const UnitListEntry& b) {
+        return collator.compare(a.text, b.text) < 0;
+    });
     units_->setUpdatesEnabled(false);
     units_->clear();
     for (const UnitListEntry& entry : sorted) {
-        auto* item = new QListWidgetItem(entry.text);
+        auto* item = new QListWidgetItem(topicIcon(entry.iconKey), entry.text);
         item->setData(kTagRole, entry.tag);
-        item->setToolTip(entry.tag);
+        item->setToolTip(entry.text);
         units_->addItem(item);
     }
     units_->setUpdatesEnabled(true);
@@ -104,6 +193,14 @@ std::vector<int> NavigatorPanel::userSlots() const
     std::vector<int> result;
     for (int i = 0; i < user_->count(); ++i) result.push_back(user_->item(i)->data(kSlotRole).toInt());
     return result;
+}
+
+QString NavigatorPanel::topicTitle(int slot) const
+{
+    const QListWidget* list = slot > kBuiltinTopicCount ? user_ : topics_;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->data(kSlotRole).toInt() == slot) return list->item(i)->text();
+    return QString();
 }
 
 void NavigatorPanel::selectTopic(int slot)
@@ -124,26 +221,133 @@ int NavigatorPanel::selectedSlot(Page page) const
     return item ? item->data(kSlotRole).toInt() : 0;
 }
 
-void NavigatorPanel::showPage(Page page) { setCurrentIndex(int(page)); }
+void NavigatorPanel::showPage(Page page, bool interactive)
+{
+    search_->hide();
+    if (currentIndex() != int(page)) {
+        changingPage_ = true;
+        setCurrentIndex(int(page));
+        changingPage_ = false;
+    }
+    if (!interactive) return;
+    auto* list = static_cast<QListWidget*>(widget(int(page)));
+    list->setFocus();
+    if (page != Page::Topics && list->count() > 0) {
+        list->scrollToItem(list->item(0));
+        list->setCurrentRow(0);
+    }
+}
+
+void NavigatorPanel::showSearch()
+{
+    placeSearchPanel();
+    search_->open();
+}
+
+bool NavigatorPanel::searchShown() const
+{
+    return search_->isVisible();
+}
+
+void NavigatorPanel::placeSearchPanel()
+{
+    // Over the page area of the tab widget: the lists' place.
+    if (QWidget* pages = currentWidget() ? currentWidget()->parentWidget() : nullptr)
+        search_->setGeometry(pages->geometry());
+}
+
+void NavigatorPanel::setLargeIcons(bool large)
+{
+    for (QListWidget* list : {topics_, user_}) {
+        list->setViewMode(large ? QListView::IconMode : QListView::ListMode);
+        list->setIconSize(large ? QSize(kLargeIcon, kLargeIcon) : QSize(kSmallIcon, kSmallIcon));
+        list->setMovement(QListView::Static);
+        list->setResizeMode(QListView::Adjust);
+        list->setWrapping(large);
+        list->setWordWrap(large);
+        list->setUniformItemSizes(!large);
+        if (large)
+            fitIconGrid(list);
+        else
+            list->setGridSize(QSize());
+    }
+}
+
+void NavigatorPanel::fitIconGrid(QListWidget* list)
+{
+    // As many columns as fit, sharing the list's width, each with room for
+    // the icon and two lines of the title.
+    const int minimum = std::max(kLargeIcon * 2, list->fontMetrics().averageCharWidth() * 10);
+    const int width = std::max(1, list->viewport()->width());
+    const int columns = std::max(1, width / minimum);
+    const QSize grid(std::max(kLargeIcon + 8, width / columns - 1),
+                     kLargeIcon + list->fontMetrics().lineSpacing() * 2 + 10);
+    if (list->gridSize() != grid) list->setGridSize(grid);
+}
+
+bool NavigatorPanel::largeIcons() const
+{
+    return topics_->viewMode() == QListView::IconMode;
+}
+
+void NavigatorPanel::onRenamed(QListWidget* list, int row, const QString& title)
+{
+    QListWidgetItem* item = list->item(row);
+    if (!item) return;
+    item->setToolTip(title);
+    if (list == topics_) search_->refreshToolTips();
+    emit topicRenamed(item->data(kSlotRole).toInt(), title);
+}
+
+void NavigatorPanel::resizeEvent(QResizeEvent* event)
+{
+    QTabWidget::resizeEvent(event);
+    placeSearchPanel();
+}
 
 bool NavigatorPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return) {
-        auto* list = qobject_cast<QListWidget*>(watched);
-        // The Enter that ends a rename is not an order to open the topic.
-        if (list && renameJustEnded_) {
-            renameJustEnded_ = false;
-            return true;
+    const bool quantityList = watched == topics_ || watched == user_;
+    const bool quantityViewport = watched == topics_->viewport() || watched == user_->viewport();
+    switch (event->type()) {
+        case QEvent::ShortcutOverride: {
+            // F2 renames the selected quantity here, rather than switching the magnifier.
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (quantityList && key->key() == Qt::Key_F2 && key->modifiers() == Qt::NoModifier &&
+                static_cast<QListWidget*>(watched)->currentItem()) {
+                event->accept();
+                return true;
+            }
+            break;
         }
-        if (list) {
+        case QEvent::KeyPress:
+            if (isEnterKey(event)) renameJustEnded_ = false;
+            break;
+        case QEvent::KeyRelease: {
+            auto* list = qobject_cast<QListWidget*>(watched);
+            if (!list || !isEnterKey(event)) break;
+            if (renameJustEnded_) {
+                renameJustEnded_ = false;
+                return true;
+            }
+            QListWidgetItem* item = list->currentItem();
             if (list == units_) {
-                if (QListWidgetItem* item = list->currentItem()) emit unitActivated(item->data(kTagRole).toString());
+                if (item) emit unitActivated(item->data(kTagRole).toString());
             } else {
-                QListWidgetItem* item = list->currentItem();
                 emit topicActivated(item ? item->data(kSlotRole).toInt() : 0);
             }
             return true;
         }
+        case QEvent::Resize:
+            if (quantityViewport && largeIcons()) fitIconGrid(static_cast<QListWidget*>(watched->parent()));
+            break;
+        case QEvent::MouseButtonRelease:
+            if (quantityViewport && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+                emit viewMenuRequested(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+                return true;
+            }
+            break;
+        default: break;
     }
     return QTabWidget::eventFilter(watched, event);
 }

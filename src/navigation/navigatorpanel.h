@@ -7,21 +7,31 @@
 
 namespace tolvarin {
 
+class SearchPanel;
+
 // The navigator column: the built-in quantities (lvwTema), the alphabetical
 // list of all units (lvwJednotky) and the user quantities (lvwUser), switched
 // by the tab strip tabNavigator. Items of the quantity lists carry their
-// topic slot, items of the unit list their unit tag.
+// topic slot, items of the unit list their unit tag. The search panel picFind
+// takes the place of the lists while it is shown; the tabs stay usable.
 class NavigatorPanel : public QTabWidget {
     Q_OBJECT
 
 public:
     enum class Page { Topics = 0, Units = 1, User = 2 };
 
+    // What the window shows for a list: the mnuNavigator entry, the text of
+    // the status panel "Navi" and the title line while no topic is open.
+    static int menuIndex(Page page);
+    static QString panelText(Page page);
+    static QString selectionTitle(Page page);
+
     explicit NavigatorPanel(QWidget* parent = nullptr);
 
     QListWidget* topicList() const { return topics_; }
     QListWidget* unitList() const { return units_; }
     QListWidget* userList() const { return user_; }
+    SearchPanel* searchPanel() const { return search_; }
 
     // Fills the quantity lists: titles of slots 1..26, and (slot, title) of the
     // user topics in use.
@@ -32,31 +42,51 @@ public:
     // The slots of the user list, in list order.
     std::vector<int> userSlots() const;
     int userTopicCount() const { return user_->count(); }
+    // The text of a quantity's item (its current title), "" for unknown slots.
+    QString topicTitle(int slot) const;
 
     // Selects the item of a slot in its quantity list (the list's selection
     // follows the topic that is opened).
     void selectTopic(int slot);
     // The slot of the selected item of a quantity list, or 0.
     int selectedSlot(Page page) const;
-    void showPage(Page page);
+    // The panel's part of NavigatorV/J/U: hides the search panel and selects
+    // the tab. Interactive (the window is on screen) also gives the list the
+    // focus; the unit and user lists then select their first item.
+    void showPage(Page page, bool interactive = false);
     Page shownPage() const { return Page(currentIndex()); }
+    void showSearch();
+    bool searchShown() const;
+
+    // VelicinyI: large icons in rows (true) or a list with small icons, for
+    // both quantity lists.
+    void setLargeIcons(bool large);
+    bool largeIcons() const;
 
 signals:
-    void topicClicked(int slot);    // a single click: only back and forward change
-    void topicActivated(int slot);  // double click or Enter: open it
-    void unitActivated(const QString& tag);
-    void pageChosen(Page page);     // the user picked a tab
+    void topicClicked(int slot);             // a single click: only back and forward change
+    void topicActivated(int slot);           // double click or Enter: open it (Enter with nothing selected: 0)
+    void unitActivated(const QString& tag);  // from the unit list or the search results
+    void pageChosen(Page page);              // the user picked a tab
+    void topicRenamed(int slot, const QString& title);  // a rename in place was accepted
+    void viewMenuRequested(const QPoint& globalPos);    // right button released in a quantity list
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QListWidget* makeList(const QString& objectName);
+    void placeSearchPanel();
+    void fitIconGrid(QListWidget* list);
+    void onRenamed(QListWidget* list, int row, const QString& title);
 
     QListWidget* topics_;
     QListWidget* units_;
     QListWidget* user_;
+    SearchPanel* search_;
     bool renameJustEnded_ = false;
+    bool changingPage_ = false;  // a page chosen by code, not by the user
 };
 
 }  // namespace tolvarin

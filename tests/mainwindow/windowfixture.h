@@ -1,0 +1,105 @@
+#pragma once
+
+// The main window over small data files, shown offscreen, for the GUI tests
+// of the window and of the navigator.
+#include "common/recordingmessagesink.h"
+#include "conversion/conversiongrid.h"
+#include "mainwindow/commandsurfaces.h"
+#include "mainwindow/infolinelabel.h"
+#include "mainwindow/mainwindow.h"
+#include "support/testfiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tolvarin::test {
+
+inline QString u(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+inline QStringList mainTestFile()
+{
+    return {
+        u("'test data"),
+        u("1|metr|m|1|Základní jednotka délky.|True"),
+        u("1|kilometr|km|1000|Tisíc metrů."),
+        u("1|centimetr|cm|0.01|"),
+        u("1|+palec|in|0.0254|Anglický palec."),
+        u("1|+stopa|ft|0.3048|"),
+        u("1|*loket|lok|0.7775|Vídeňský loket."),
+        u("2|metr čtvereční|m²|1||True"),
+        u("2|ar|a|100|"),
+        u("10|radián|rad|1||True"),
+        u("10|stupeň|°|PI/180|"),
+        u("16|kelvin|K|1||True"),
+        u("16|stupeň Celsia|°C|1|"),
+        u("16|stupeň Fahrenheita|°F|5/9|"),
+        u("16|stupeň Rankina|°R|5/9|"),
+        u("16|stupeň Réaumura|°Ré|1.25|"),
+        u("26|jedna||1||True"),
+        u("26|kilo|k|1000|"),
+    };
+}
+
+inline QStringList userTestFile()
+{
+    return {u("'U1=Frekvence"), u("1|hertz|Hz|1|"), u("1|kilohertz|kHz|1000|")};
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    // The data files a test runs on; a fixture may add lines of its own.
+    virtual QStringList mainFileLines() const { return mainTestFile(); }
+    virtual QStringList userFileLines() const { return userTestFile(); }
+
+    void SetUp() override
+    {
+        folder.writeLines(QStringLiteral("Tolvar.tvd"), mainFileLines());
+        folder.writeLines(QStringLiteral("User.tvd"), userFileLines());
+        MainWindowOptions options;
+        options.programFolder = folder.path(QString());
+        options.locale = QLocale(QLocale::Czech, QLocale::CzechRepublic);
+        options.messages = &messages;
+        options.settingsFile = folder.path(QStringLiteral("settings.ini"));
+        options.instanceLockFile = folder.path(QStringLiteral("instance.lock"));
+        options.showSplash = false;
+        window = std::make_unique<MainWindow>(options);
+        ASSERT_TRUE(window->startUp());
+        window->resize(900, 600);
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    ConversionGrid* grid() const { return window->grid(); }
+    QAction* action(const char* name, int index = -1) const
+    {
+        return window->commands()->action(QString::fromLatin1(name), index);
+    }
+    QString panel(const char* key) const { return window->commands()->statusPanel(QString::fromUtf8(key))->text(); }
+    QString info() const { return window->infoLine()->fullText(); }
+
+    void typeInto(int row, const QString& text)
+    {
+        grid()->setCurrentCell(row, ConversionGrid::kValueColumn);
+        const QRect cell = grid()->visualRect(grid()->model()->index(row, ConversionGrid::kValueColumn));
+        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
+        ASSERT_TRUE(grid()->isEditing());
+        grid()->editor()->selectAll();
+        QTest::keyClicks(grid()->editor(), text);
+        QTest::keyClick(grid()->editor(), Qt::Key_Return);
+    }
+
+    TestFolder folder;
+    RecordingMessageSink messages;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace tolvarin::test
