@@ -179,7 +179,7 @@ std::optional<double> doubleTextValue(double value)
     // not worth trying first here.
     Buffer buffer;
     const std::string_view text = write(buffer, value, std::chars_format::scientific, 14);
-    if (beyondDoubleRange(splitScientific(text))) return std::nullopt;
+    if (std::abs(value) > 1.7e308 && beyondDoubleRange(splitScientific(text))) return std::nullopt;
     double read = 0.0;
     if (std::from_chars(text.data(), text.data() + text.size(), read).ec != std::errc()) return std::nullopt;
     return read;
