@@ -33,7 +33,7 @@ struct CommitRequest {
     int sourceRow = 0;            // grid row of the entered cell, 0-based
     QString enteredText;          // the editor's text
     QStringList column;           // the value column as it stands, one text per unit
-    QString textBeforeEdit;       // the entered cell's text before the edit (editor tag)
+    QString textBeforeEdit;       // the cell's text before the edit (editor tag) or the paste
     DisplayFormat format;         // current precision mode and fixed pattern
 };
 
