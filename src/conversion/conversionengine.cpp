@@ -5,10 +5,12 @@
 #include "common/apptitle.h"
 #include "common/textutil.h"
 #include "conversion/conversiontext.h"
+#include "conversion/decimaltext.h"
 #include "conversion/planeangle.h"
 #include "conversion/temperature.h"
 
 #include <utility>
+#include <vector>
 
 namespace tolvarin {
 
@@ -77,19 +79,41 @@ private:
             if (Failure f = read(sourceText(), &x)) return f;
         }
 
-        const double sourceCoefficient = request_.units[size_t(request_.sourceRow)].coefficient;
-        for (int row = 0; row < column_.size(); ++row) {
-            const double coefficient = request_.units[size_t(row)].coefficient;
-            if (coefficient == 0.0) return ErrorCode::DivisionByZero;
-            if (Failure f = writeCell(row, x * sourceCoefficient / coefficient)) return f;
-        }
-        if (Failure f = reformat()) return f;
+        if (Failure f = recompute(x)) return f;
         if (Failure f = summary()) return f;
 
         result_.counts = true;
         result_.markRow = request_.sourceRow;
         result_.recordLine = true;
         result_.refreshClipboardCommands = true;
+        return std::nullopt;
+    }
+
+    // Every row gets x * coefficient(source) / coefficient(row), written as
+    // text, read back and reformatted. The texts come out as if each result
+    // were written into its cell and ApplyFormat ran over the column, but
+    // without making and reading the intermediate texts of 150 rows.
+    Failure recompute(double x)
+    {
+        const double sourceCoefficient = request_.units[size_t(request_.sourceRow)].coefficient;
+        std::vector<double> values(size_t(column_.size()));
+        for (int row = 0; row < column_.size(); ++row) {
+            const double coefficient = request_.units[size_t(row)].coefficient;
+            if (coefficient == 0.0) return ErrorCode::DivisionByZero;
+            const std::optional<double> written = doubleTextValue(x * sourceCoefficient / coefficient);
+            if (!written) return ErrorCode::Overflow;
+            values[size_t(row)] = *written;
+            // A later failure quotes the source cell as it then stands.
+            if (row == request_.sourceRow) sourceText() = plainDoubleText(*written, locale_);
+        }
+        QStringList formatted;
+        formatted.reserve(column_.size());
+        for (double value : values) {
+            const Result<QString> text = formatValue(value, request_.format, locale_);
+            if (!text.ok()) return text.error();
+            formatted.append(text.value());
+        }
+        column_ = formatted;
         return std::nullopt;
     }
 

@@ -33,12 +33,17 @@ struct CommitRequest {
     int sourceRow = 0;            // grid row of the entered cell, 0-based
     QString enteredText;          // the editor's text
     QStringList column;           // the value column as it stands, one text per unit
-    QString textBeforeEdit;       // the entered cell's text before the edit (editor tag)
+    QString textBeforeEdit;       // the cell's text before the edit (editor tag) or the paste
     DisplayFormat format;         // current precision mode and fixed pattern
 };
 
-// What the window does after a commit. Every row of the value column is
-// given; the window writes them all (drawing off) when columnChanged is set.
+// What the window does after a commit, in this order: write the column
+// (every row is given; write them all with drawing off when columnChanged is
+// set), ShowInfoLine, rebuild the magnifier while it is on (magnifierText
+// with the new column), RecLine, colour the marked row, count, refresh the
+// clipboard commands. Before calling commit the window writes the editor's
+// text into the cell, hides the editor, and disables the "Jako" button when
+// that text is empty.
 struct CommitResult {
     QStringList column;
     bool columnChanged = false;
@@ -74,8 +79,7 @@ public:
     static QString negativeNoticeText();
 
     // The failure message: "Chyba 13: Neshoda typů", an empty line and
-    // "Nevhodná hodnota 'abc'.". The window uses it too when a change of
-    // mode finds a cell that is no number.
+    // "Nevhodná hodnota 'abc'.", each followed by CR LF.
     static QString failureText(ErrorCode error, const QString& cellText);
 
     // "Teplota pod 0 K teoreticky neexistuje."

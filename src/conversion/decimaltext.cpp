@@ -147,19 +147,42 @@ std::string_view write(Buffer& buffer, Number value, Format... format)
     return std::string_view(buffer.data(), size_t(result.ptr - buffer.data()));
 }
 
+// The value rounded to 15 significant digits in the scientific text of
+// to_chars. When the shortest round-trip text has at most 15 digits it is
+// that rounding already (half an ulp is below half a step of the 15th
+// digit), and it is much cheaper to get.
+std::string_view fifteenDigits(Buffer& buffer, double value)
+{
+    const std::string_view shortest = write(buffer, value, std::chars_format::scientific);
+    int digits = 0;
+    for (size_t i = 0; i < shortest.size() && shortest[i] != 'e'; ++i)
+        if (shortest[i] >= '0' && shortest[i] <= '9') ++digits;
+    if (digits <= 15) return shortest;
+    return write(buffer, value, std::chars_format::scientific, 14);
+}
+
 }  // namespace
 
 QString doubleText(double value, const QLocale& locale)
 {
     if (!std::isfinite(value)) return QString();
-    // When the shortest round-trip text has at most 15 digits it is also the
-    // value rounded to 15 digits (half an ulp is below half a step of the
-    // 15th digit), and it is much cheaper to get than a rounding.
     Buffer buffer;
-    Digits d = splitScientific(write(buffer, value, std::chars_format::scientific));
-    if (d.count > 15) d = splitScientific(write(buffer, value, std::chars_format::scientific, 14));
+    const Digits d = splitScientific(fifteenDigits(buffer, value));
     if (beyondDoubleRange(d)) return QString();
     return generalText(d, 15, locale);
+}
+
+std::optional<double> doubleTextValue(double value)
+{
+    if (!std::isfinite(value)) return std::nullopt;
+    // Computed results mostly need 16 or 17 digits, so the shortest text is
+    // not worth trying first here.
+    Buffer buffer;
+    const std::string_view text = write(buffer, value, std::chars_format::scientific, 14);
+    if (std::abs(value) > 1.7e308 && beyondDoubleRange(splitScientific(text))) return std::nullopt;
+    double read = 0.0;
+    if (std::from_chars(text.data(), text.data() + text.size(), read).ec != std::errc()) return std::nullopt;
+    return read;
 }
 
 QString singleText(float value, const QLocale& locale)

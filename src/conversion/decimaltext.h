@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
+
 namespace tolvarin {
 
 // The text forms in which the program writes finite numbers, with the
@@ -17,6 +19,11 @@ namespace tolvarin {
 // dropped; exponent form when the decimal exponent is below -5 or at least
 // 15: "0,333333333333333", "1,5E+20", "1E-06".
 QString doubleText(double value, const QLocale& locale);
+
+// The value that the text of doubleText reads back as (the value rounded to
+// 15 significant digits), without making the text; none when that text
+// would be empty.
+std::optional<double> doubleTextValue(double value);
 
 // The same for a single: the shortest text that reads back as the same
 // single, at most 7 significant digits, exponent form from 1E+07 on:

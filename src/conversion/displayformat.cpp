@@ -16,7 +16,7 @@ int patternDecimals(const QString& pattern)
     return point < 0 ? 0 : int(pattern.size() - point - 1);
 }
 
-QString formatValue(double value, const DisplayFormat& format, const QLocale& locale)
+QString textIn(double value, const DisplayFormat& format, const QLocale& locale)
 {
     switch (format.mode) {
     case PrecisionMode::Single: return singleText(float(value), locale);
@@ -70,14 +70,19 @@ QString FixPattern(int n)
     return QStringLiteral("0.") + QString(n - 1, QLatin1Char('#')) + QLatin1Char('0');
 }
 
+Result<QString> formatValue(double value, const DisplayFormat& format, const QLocale& locale)
+{
+    // Empty for a single beyond its range, or a rounding beyond the double range.
+    QString text = textIn(value, format, locale);
+    if (text.isEmpty()) return ErrorCode::Overflow;
+    return text;
+}
+
 Result<QString> formatValueText(const QString& text, const DisplayFormat& format, const QLocale& locale)
 {
     const std::optional<double> value = regionalReading(text, locale);
     if (!value) return ErrorCode::TypeMismatch;
-    // A single beyond its range, or a rounding beyond the double range.
-    const QString formatted = formatValue(*value, format, locale);
-    if (formatted.isEmpty()) return ErrorCode::Overflow;
-    return formatted;
+    return formatValue(*value, format, locale);
 }
 
 Result<QStringList> ApplyFormat(const QStringList& column, const DisplayFormat& format, const QLocale& locale)

@@ -39,10 +39,14 @@ struct DisplayFormat {
     QString fixedPattern = FixPattern(2);
 };
 
+// One value in a format. A value beyond the single range in the Single mode,
+// or one that rounds beyond the double range (1,80E+308 in the Scientific
+// mode), gives Overflow; so does an infinite or NaN value.
+Result<QString> formatValue(double value, const DisplayFormat& format, const QLocale& locale);
+
 // One value text rewritten in a format. The text is read with the regional
-// reading; a text that is no number gives TypeMismatch, a value beyond the
-// single range in the Single mode, or one that rounds beyond the double range
-// (1,80E+308 in the Scientific mode), gives Overflow.
+// reading; a text that is no number gives TypeMismatch, and the value's
+// overflows are those of formatValue.
 Result<QString> formatValueText(const QString& text, const DisplayFormat& format, const QLocale& locale);
 
 // ApplyFormat: the whole value column (one text per grid row) rewritten in a
