@@ -17,12 +17,19 @@ measure() {
   start=$(date +%s%N)
   "$@" >/dev/null 2>&1 &
   pid=$!
-  until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do sleep 0.005; done
+  local polls=0
+  # Gentle polling: a flood of X connections gets refused by the server.
+  until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+    sleep 0.01
+    polls=$((polls + 1))
+    if [ $polls -gt 1000 ]; then echo "no window: $*" >&2; kill $pid 2>/dev/null; return 1; fi
+  done
   end=$(date +%s%N)
   sleep 0.5   # let it settle before reading its memory
   rss=$(awk '/VmRSS/ {print $2}' /proc/$pid/status)
   kill $pid 2>/dev/null
   wait $pid 2>/dev/null || true
+  sleep 1   # let the X server forget the closed window and its connections
   echo "$(( (end - start) / 1000000 )) $rss"
 }
 
