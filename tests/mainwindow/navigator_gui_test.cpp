@@ -432,3 +432,21 @@ TEST_F(NoUserTopicsTest, EmptyUserListKeepsTheCurrentTopic)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(NavigatorUnitList, CzechAlphabeticalOrder)
+{
+    NavigatorPanel panel;
+    const char* names[] = {"chlast", "čárka", "hodina", "cent", "Ímperiální", "zrno", "icí"};
+    QList<UnitListEntry> entries;
+    for (int i = 0; i < 7; ++i) entries.append({QString::fromUtf8(names[i]), QStringLiteral("Delka"), unitTag(1, i + 1)});
+    panel.setUnits(entries);
+    QStringList shown;
+    for (int i = 0; i < panel.unitList()->count(); ++i) shown << panel.unitList()->item(i)->text();
+    // "č" follows "c", and "ch" is its own letter after "h".
+    EXPECT_EQ(shown, (QStringList{u("cent"), u("čárka"), u("hodina"), u("chlast"), u("icí"), u("Ímperiální"), u("zrno")}));
+    EXPECT_EQ(panel.unitList()->item(3)->data(Qt::UserRole + 2).toString(), u("1-1"));
+}
+
+}  // namespace
