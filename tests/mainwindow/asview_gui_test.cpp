@@ -10,6 +10,7 @@
 #include "mainwindow/sidepanels.h"
 #include "navigation/navigatorpanel.h"
 #include "support/testfiles.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -107,14 +108,8 @@ protected:
         window.reset();
         folder.writeLines(QStringLiteral("Tolvar.tvd"), kMainFile);
         folder.writeLines(QStringLiteral("User.tvd"), {});
-        MainWindowOptions options;
-        options.programFolder = folder.path(QString());
-        options.locale = locale;
-        options.messages = &messages;
+        MainWindowOptions options = test::testWindowOptions(folder, locale, &messages);
         options.clipboard = &clipboard;
-        options.settingsFile = folder.path(QStringLiteral("settings.ini"));
-        options.instanceLockFile = folder.path(QStringLiteral("instance.lock"));
-        options.showSplash = false;
         window = std::make_unique<MainWindow>(options);
         ASSERT_TRUE(window->startUp());
         window->resize(900, 450);

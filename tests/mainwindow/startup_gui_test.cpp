@@ -7,6 +7,7 @@
 #include "navigation/navigatorpanel.h"
 #include "settings/settingsstore.h"
 #include "support/testfiles.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -48,14 +49,8 @@ protected:
 
     std::unique_ptr<MainWindow> makeWindow(RecordingMessageSink& sink)
     {
-        MainWindowOptions options;
-        options.programFolder = folder.path(QString());
-        options.locale = QLocale(QLocale::Czech, QLocale::CzechRepublic);
-        options.messages = &sink;
-        options.settingsFile = folder.path(QStringLiteral("settings.ini"));
-        options.instanceLockFile = folder.path(QStringLiteral("instance.lock"));
-        options.showSplash = false;
-        return std::make_unique<MainWindow>(options);
+        return std::make_unique<MainWindow>(
+            test::testWindowOptions(folder, QLocale(QLocale::Czech, QLocale::CzechRepublic), &sink));
     }
 
     test::TestFolder folder;

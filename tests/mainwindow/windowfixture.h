@@ -54,6 +54,20 @@ inline QStringList userTestFile()
     return {u("'U1=Frekvence"), u("1|hertz|Hz|1|"), u("1|kilohertz|kHz|1000|")};
 }
 
+// The options of a window under test: its data and settings in the test's
+// folder, no splash, messages recorded.
+inline MainWindowOptions testWindowOptions(const TestFolder& folder, const QLocale& locale, MessageSink* messages)
+{
+    MainWindowOptions options;
+    options.programFolder = folder.path(QString());
+    options.locale = locale;
+    options.messages = messages;
+    options.settingsFile = folder.path(QStringLiteral("settings.ini"));
+    options.instanceLockFile = folder.path(QStringLiteral("instance.lock"));
+    options.showSplash = false;
+    return options;
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
     // The data files a test runs on; a fixture may add lines of its own.
@@ -64,14 +78,8 @@ protected:
     {
         folder.writeLines(QStringLiteral("Tolvar.tvd"), mainFileLines());
         folder.writeLines(QStringLiteral("User.tvd"), userFileLines());
-        MainWindowOptions options;
-        options.programFolder = folder.path(QString());
-        options.locale = QLocale(QLocale::Czech, QLocale::CzechRepublic);
-        options.messages = &messages;
-        options.settingsFile = folder.path(QStringLiteral("settings.ini"));
-        options.instanceLockFile = folder.path(QStringLiteral("instance.lock"));
-        options.showSplash = false;
-        window = std::make_unique<MainWindow>(options);
+        window = std::make_unique<MainWindow>(
+            testWindowOptions(folder, QLocale(QLocale::Czech, QLocale::CzechRepublic), &messages));
         ASSERT_TRUE(window->startUp());
         window->resize(900, 600);
         QApplication::setActiveWindow(window.get());
