@@ -2,7 +2,7 @@
 // data files into the catalogue, and the whole command with its output.
 #include "catalogue/mainfilereader.h"
 #include "catalogue/userfilereader.h"
-#include "cli/clirun.h"
+#include "clirun.h"
 #include "common/recordingmessagesink.h"
 
 #include <benchmark/benchmark.h>

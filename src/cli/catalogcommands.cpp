@@ -1,7 +1,7 @@
 #include "catalogue/mainfilereader.h"
 #include "catalogue/topictable.h"
-#include "cli/commands.h"
-#include "cli/tableoutput.h"
+#include "commands.h"
+#include "tableoutput.h"
 #include "conversion/conversiontext.h"
 #include "navigation/unitsearch.h"
 

@@ -1,4 +1,4 @@
-#include "cli/cliarguments.h"
+#include "cliarguments.h"
 
 #include <array>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "cli/clirun.h"
+#include "clirun.h"
 
-#include "cli/commands.h"
-#include "cli/datalocation.h"
+#include "commands.h"
+#include "datalocation.h"
 #include "common/apptitle.h"
 
 namespace tolvarin::cli {

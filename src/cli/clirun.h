@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/session.h"
+#include "session.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/cliarguments.h"
-#include "cli/session.h"
+#include "cliarguments.h"
+#include "session.h"
 
 namespace tolvarin::cli {
 

@@ -1,6 +1,6 @@
 #include "catalogue/topictable.h"
-#include "cli/commands.h"
-#include "cli/tableoutput.h"
+#include "commands.h"
+#include "tableoutput.h"
 #include "conversion/conversionengine.h"
 #include "conversion/conversiontext.h"
 

@@ -1,4 +1,4 @@
-#include "cli/datalocation.h"
+#include "datalocation.h"
 
 #include <QFileInfo>
 

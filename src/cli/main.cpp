@@ -1,7 +1,7 @@
 // tolvarin-cli: the units and formats of the window from a terminal. It runs
 // without a QCoreApplication: nothing it does needs an event loop, and not
 // creating one keeps a one-shot conversion fast.
-#include "cli/clirun.h"
+#include "clirun.h"
 
 #include <QByteArray>
 #include <QLocale>

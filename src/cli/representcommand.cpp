@@ -1,4 +1,4 @@
-#include "cli/commands.h"
+#include "commands.h"
 #include "conversion/conversionengine.h"
 #include "numbers/fraction.h"
 #include "numbers/positionalsystems.h"

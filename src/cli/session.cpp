@@ -1,9 +1,9 @@
-#include "cli/session.h"
+#include "session.h"
 
 #include "catalogue/mainfilereader.h"
 #include "catalogue/topictable.h"
 #include "catalogue/userfilereader.h"
-#include "cli/datalocation.h"
+#include "datalocation.h"
 
 #include <QFileInfo>
 

@@ -2,8 +2,8 @@
 
 #include "catalogue/datafileconfig.h"
 #include "catalogue/unitcatalogue.h"
-#include "cli/cliarguments.h"
-#include "cli/unitlookup.h"
+#include "cliarguments.h"
+#include "unitlookup.h"
 #include "common/recordingmessagesink.h"
 
 #include <QString>

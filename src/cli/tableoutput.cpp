@@ -1,4 +1,4 @@
-#include "cli/tableoutput.h"
+#include "tableoutput.h"
 
 #include <algorithm>
 

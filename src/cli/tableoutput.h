@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/cliarguments.h"
+#include "cliarguments.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "cli/unitlookup.h"
+#include "unitlookup.h"
 
 #include "catalogue/topictable.h"
 
