@@ -22,8 +22,8 @@ QRect toPixels(const TwipsRect& r, double dpi)
 ConversionPanel::ConversionPanel(QWidget* parent)
     : QWidget(parent), grid_(new ConversionGrid(this)), infoLine_(new InfoLineLabel(this)), marker_(new QToolButton(this))
 {
-    setObjectName(QStringLiteral("picPrevod"));
-    marker_->setObjectName(QStringLiteral("picTop"));
+    setObjectName(QStringLiteral("conversionPanel"));
+    marker_->setObjectName(QStringLiteral("moreUnitsMarker"));
     marker_->setArrowType(Qt::UpArrow);
     marker_->setAutoRaise(true);
     marker_->setToolTip(QStringLiteral("Další jednotky"));

@@ -8,7 +8,7 @@ namespace tolvarin {
 class ConversionGrid;
 class InfoLineLabel;
 
-// picPrevod: the grid, the information line under it and the corner marker
+// The grid, the information line under it and the corner marker
 // "Další jednotky", laid out by the panel's twips arithmetic on every resize.
 class ConversionPanel : public QWidget {
     Q_OBJECT

@@ -17,7 +17,7 @@ QString fitInfoText(const QString& text, int maxWidth, const std::function<int(c
 
 InfoLineLabel::InfoLineLabel(QWidget* parent) : QLabel(parent)
 {
-    setObjectName(QStringLiteral("lblSI"));
+    setObjectName(QStringLiteral("infoLine"));
     setTextFormat(Qt::PlainText);
 }
 

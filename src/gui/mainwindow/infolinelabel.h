@@ -7,7 +7,7 @@
 
 namespace tolvarin {
 
-// lblSI, the information line under the grid (the short preview). A text
+// The information line under the grid (the short preview). A text
 // wider than the line is cut two characters at a time and ends in "…"; the
 // tooltip holds the whole text.
 class InfoLineLabel : public QLabel {
@@ -35,7 +35,7 @@ private:
     int availableWidth_ = 0;
 };
 
-// The cut of ShowInfoLine: while the text is wider than maxWidth it loses its
+// The cut of the information line: while the text is wider than maxWidth it loses its
 // last two characters and surrounding blanks; a cut text ends in "…".
 QString fitInfoText(const QString& text, int maxWidth, const std::function<int(const QString&)>& widthOf);
 

@@ -6,7 +6,7 @@ namespace tolvarin {
 
 SplitterBar::SplitterBar(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("picTram"));
+    setObjectName(QStringLiteral("splitter"));
     setCursor(Qt::SplitHCursor);
     setAutoFillBackground(true);
     setDragColour(false);
@@ -45,8 +45,8 @@ void SplitterBar::mouseReleaseEvent(QMouseEvent* event)
 
 MagnifierPanel::MagnifierPanel(QWidget* parent) : QScrollArea(parent), label_(new QLabel)
 {
-    setObjectName(QStringLiteral("picLupa"));
-    label_->setObjectName(QStringLiteral("lblLupa"));
+    setObjectName(QStringLiteral("magnifier"));
+    label_->setObjectName(QStringLiteral("magnifiedText"));
     label_->setTextFormat(Qt::PlainText);
     label_->setMargin(4);
     setWidget(label_);

@@ -6,7 +6,7 @@
 
 namespace tolvarin {
 
-// picTram, the vertical bar between the navigator and the conversion area.
+// The vertical bar between the navigator and the conversion area.
 // Dragging it with the left button moves it; on release it reports its new
 // left edge in pixels and the window applies the limits.
 class SplitterBar : public QWidget {
@@ -30,7 +30,7 @@ private:
     int anchor_ = kNoDrag;
 };
 
-// picLupa, the magnifier strip: the magnified rows in a large font, scrolled
+// The magnifier strip: the magnified rows in a large font, scrolled
 // sideways when they are wider than the strip.
 class MagnifierPanel : public QScrollArea {
     Q_OBJECT

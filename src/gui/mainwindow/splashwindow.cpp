@@ -9,8 +9,8 @@ namespace tolvarin {
 
 SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), label_(new QLabel(this))
 {
-    setObjectName(QStringLiteral("frmSplash"));
-    label_->setObjectName(QStringLiteral("lblSplash"));
+    setObjectName(QStringLiteral("splash"));
+    label_->setObjectName(QStringLiteral("splashText"));
     label_->setAlignment(Qt::AlignCenter);
     QFont font = label_->font();
     font.setPointSize(font.pointSize() + 4);

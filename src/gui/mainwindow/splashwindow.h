@@ -5,7 +5,7 @@
 
 namespace tolvarin {
 
-// frmSplash: a small frameless window with one line while the program starts
+// A small frameless window with one line while the program starts
 // ("Nahrává se Tolvarin") and while it ends ("Tolvarin ukončení").
 class SplashWindow : public QWidget {
     Q_OBJECT

@@ -36,63 +36,63 @@ bool isEnterKey(const QEvent* event)
 
 SearchPanel::SearchPanel(QWidget* parent)
     : QWidget(parent),
-      txtFind_(new QLineEdit(this)),
-      cmdFind_(new QPushButton(QStringLiteral("Najít"), this)),
-      lvwFind_(new QTreeWidget(this)),
-      cmdStorno_(new QPushButton(QStringLiteral("Storno"), this))
+      findBox_(new QLineEdit(this)),
+      findButton_(new QPushButton(QStringLiteral("Najít"), this)),
+      results_(new QTreeWidget(this)),
+      cancelButton_(new QPushButton(QStringLiteral("Storno"), this))
 {
-    setObjectName(QStringLiteral("picFind"));
+    setObjectName(QStringLiteral("searchPanel"));
     setAutoFillBackground(true);
-    txtFind_->setObjectName(QStringLiteral("txtFind"));
-    cmdFind_->setObjectName(QStringLiteral("cmdFind"));
-    lvwFind_->setObjectName(QStringLiteral("lvwFind"));
-    cmdStorno_->setObjectName(QStringLiteral("cmdStorno"));
+    findBox_->setObjectName(QStringLiteral("findBox"));
+    findButton_->setObjectName(QStringLiteral("findButton"));
+    results_->setObjectName(QStringLiteral("results"));
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
 
     auto* findLabel = new QLabel(QStringLiteral("&Hledat:"), this);
-    findLabel->setBuddy(txtFind_);
+    findLabel->setBuddy(findBox_);
     auto* resultsLabel = new QLabel(QStringLiteral("Výsle&dky vyhledávání:"), this);
-    resultsLabel->setBuddy(lvwFind_);
+    resultsLabel->setBuddy(results_);
     resultsLabel->setWordWrap(true);
 
-    lvwFind_->setColumnCount(1);
-    lvwFind_->setHeaderLabels({QStringLiteral("Jednotka")});
+    results_->setColumnCount(1);
+    results_->setHeaderLabels({QStringLiteral("Jednotka")});
     // The one column is as wide as the list (see the event filter), so long
     // names end in "…" rather than running out of sight.
-    lvwFind_->header()->setStretchLastSection(false);
-    lvwFind_->header()->setMinimumSectionSize(0);
-    lvwFind_->setRootIsDecorated(false);
-    lvwFind_->setUniformRowHeights(true);
-    lvwFind_->setTextElideMode(Qt::ElideRight);
-    lvwFind_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    keepSelectionShown(lvwFind_);
+    results_->header()->setStretchLastSection(false);
+    results_->header()->setMinimumSectionSize(0);
+    results_->setRootIsDecorated(false);
+    results_->setUniformRowHeights(true);
+    results_->setTextElideMode(Qt::ElideRight);
+    results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    keepSelectionShown(results_);
 
-    cmdFind_->setAutoDefault(false);
-    cmdStorno_->setAutoDefault(false);
+    findButton_->setAutoDefault(false);
+    cancelButton_->setAutoDefault(false);
     // The column is narrow: the buttons give up their usual minimum width.
-    for (QPushButton* button : {cmdFind_, cmdStorno_}) button->setMinimumWidth(0);
-    txtFind_->setMinimumWidth(0);
+    for (QPushButton* button : {findButton_, cancelButton_}) button->setMinimumWidth(0);
+    findBox_->setMinimumWidth(0);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setHorizontalSpacing(4);
     layout->addWidget(findLabel, 0, 0, 1, 2);
-    layout->addWidget(txtFind_, 1, 0);
-    layout->addWidget(cmdFind_, 1, 1);
+    layout->addWidget(findBox_, 1, 0);
+    layout->addWidget(findButton_, 1, 1);
     layout->addWidget(resultsLabel, 2, 0, 1, 2);
-    layout->addWidget(lvwFind_, 3, 0, 1, 2);
-    layout->addWidget(cmdStorno_, 4, 0, 1, 2, Qt::AlignRight);
+    layout->addWidget(results_, 3, 0, 1, 2);
+    layout->addWidget(cancelButton_, 4, 0, 1, 2, Qt::AlignRight);
     layout->setRowStretch(3, 1);
     layout->setColumnStretch(0, 1);
 
-    txtFind_->installEventFilter(this);
-    lvwFind_->installEventFilter(this);
-    lvwFind_->viewport()->installEventFilter(this);
-    connect(cmdFind_, &QPushButton::clicked, this, &SearchPanel::cmdFind_Click);
-    // cmdFind is the default button while the box has the focus (see the
+    findBox_->installEventFilter(this);
+    results_->installEventFilter(this);
+    results_->viewport()->installEventFilter(this);
+    connect(findButton_, &QPushButton::clicked, this, &SearchPanel::findUnits);
+    // The find button is the default button while the box has the focus (see the
     // event filter), so Enter in the box searches, every time it is pressed.
-    connect(txtFind_, &QLineEdit::returnPressed, this, &SearchPanel::cmdFind_Click);
-    connect(cmdStorno_, &QPushButton::clicked, this, &QWidget::hide);
-    connect(lvwFind_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { openResult(item); });
+    connect(findBox_, &QLineEdit::returnPressed, this, &SearchPanel::findUnits);
+    connect(cancelButton_, &QPushButton::clicked, this, &QWidget::hide);
+    connect(results_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { openResult(item); });
 }
 
 void SearchPanel::setTopicTitles(std::function<QString(int)> titleOf)
@@ -103,8 +103,8 @@ void SearchPanel::setTopicTitles(std::function<QString(int)> titleOf)
 
 void SearchPanel::refreshToolTips()
 {
-    for (int i = 0; i < lvwFind_->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = lvwFind_->topLevelItem(i);
+    for (int i = 0; i < results_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = results_->topLevelItem(i);
         item->setToolTip(0, titleOf_ ? titleOf_(item->data(0, kSlotRole).toInt()) : QString());
     }
 }
@@ -113,25 +113,25 @@ void SearchPanel::open()
 {
     show();
     raise();
-    txtFind_->setFocus();
-    txtFind_->selectAll();
+    findBox_->setFocus();
+    findBox_->selectAll();
 }
 
-void SearchPanel::cmdFind_Click()
+void SearchPanel::findUnits()
 {
     const BusyPointer busy;
-    lvwFind_->clear();
+    results_->clear();
     if (!catalogue_) return;
     const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
     QList<QTreeWidgetItem*> items;
-    for (const UnitSearchHit& hit : searchUnits(*catalogue_, txtFind_->text())) {
+    for (const UnitSearchHit& hit : searchUnits(*catalogue_, findBox_->text())) {
         auto* item = new QTreeWidgetItem({catalogue_->unit(hit.slot, hit.row).name});
         item->setData(0, kTagRole, unitTag(hit.slot, hit.row));
         item->setData(0, kSlotRole, hit.slot);
         if (hit.similar) item->setForeground(0, grey);
         items.append(item);
     }
-    lvwFind_->addTopLevelItems(items);
+    results_->addTopLevelItems(items);
     refreshToolTips();
 }
 
@@ -144,13 +144,13 @@ void SearchPanel::openResult(QTreeWidgetItem* item)
 
 bool SearchPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtFind_) {
-        if (event->type() == QEvent::FocusIn) cmdFind_->setDefault(true);
-        if (event->type() == QEvent::FocusOut) cmdFind_->setDefault(false);
-    } else if (watched == lvwFind_->viewport() && event->type() == QEvent::Resize) {
-        lvwFind_->setColumnWidth(0, lvwFind_->viewport()->width());
-    } else if (watched == lvwFind_ && event->type() == QEvent::KeyRelease && isEnterKey(event)) {
-        openResult(lvwFind_->currentItem());
+    if (watched == findBox_) {
+        if (event->type() == QEvent::FocusIn) findButton_->setDefault(true);
+        if (event->type() == QEvent::FocusOut) findButton_->setDefault(false);
+    } else if (watched == results_->viewport() && event->type() == QEvent::Resize) {
+        results_->setColumnWidth(0, results_->viewport()->width());
+    } else if (watched == results_ && event->type() == QEvent::KeyRelease && isEnterKey(event)) {
+        openResult(results_->currentItem());
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -13,9 +13,9 @@ class QTreeWidgetItem;
 
 namespace tolvarin {
 
-// picFind: finds units of the built-in topics by name and lists them in
-// lvwFind, exact matches first, then the similar ones in grey. Opening a
-// result reports its unit tag; the window opens the unit (ShowJednotka).
+// The unit search: finds units of the built-in topics by name and lists
+// them, exact matches first, then the similar ones in grey. Opening a result
+// reports its unit tag; the window opens the unit.
 class SearchPanel : public QWidget {
     Q_OBJECT
 
@@ -32,15 +32,15 @@ public:
     // A topic was renamed: the tooltips of the results take the new titles.
     void refreshToolTips();
 
-    QLineEdit* findBox() const { return txtFind_; }
-    QPushButton* findButton() const { return cmdFind_; }
-    QTreeWidget* results() const { return lvwFind_; }
-    QPushButton* cancelButton() const { return cmdStorno_; }
+    QLineEdit* findBox() const { return findBox_; }
+    QPushButton* findButton() const { return findButton_; }
+    QTreeWidget* results() const { return results_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
 
-    // mnuNajit: shows the panel with the focus in the search box.
+    // Shows the panel with the focus in the search box.
     void open();
-    // cmdFind_Click: searches for the text of the search box.
-    void cmdFind_Click();
+    // Searches for the text of the search box.
+    void findUnits();
 
 signals:
     void unitActivated(const QString& tag);
@@ -51,10 +51,10 @@ protected:
 private:
     void openResult(QTreeWidgetItem* item);
 
-    QLineEdit* txtFind_;
-    QPushButton* cmdFind_;
-    QTreeWidget* lvwFind_;
-    QPushButton* cmdStorno_;
+    QLineEdit* findBox_;
+    QPushButton* findButton_;
+    QTreeWidget* results_;
+    QPushButton* cancelButton_;
     const UnitCatalogue* catalogue_ = nullptr;
     std::function<QString(int)> titleOf_;
 };
