@@ -12,7 +12,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +26,32 @@ namespace tolvarin::test {
 inline QString u(const char* text)
 {
     return QString::fromUtf8(text);
+}
+
+// Types a value into a row's value cell as a user does: a double click
+// opens the editor, the text replaces its contents, Enter commits.
+inline void typeIntoGrid(ConversionGrid* grid, int row, const QString& text)
+{
+    grid->setCurrentCell(row, ConversionGrid::kValueColumn);
+    const QRect cell = grid->visualRect(grid->model()->index(row, ConversionGrid::kValueColumn));
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    ASSERT_TRUE(grid->isEditing());
+    grid->editor()->selectAll();
+    QTest::keyClicks(grid->editor(), text);
+    QTest::keyClick(grid->editor(), Qt::Key_Return);
+}
+
+// Opens the drop-down of a split toolbar button and chooses the entry there
+// with the keyboard, as a user does.
+inline void chooseFromDropDown(QToolButton* button, QAction* entry)
+{
+    QMenu* dropDown = button->defaultAction()->menu<QMenu*>();
+    QTimer::singleShot(0, dropDown, [dropDown, entry] {
+        dropDown->setActiveAction(entry);
+        QTest::keyClick(dropDown, Qt::Key_Return);
+        dropDown->close();  // nothing chosen: the test still ends
+    });
+    button->showMenu();
 }
 
 inline QStringList mainTestFile()
@@ -87,23 +116,11 @@ protected:
     }
 
     ConversionGrid* grid() const { return window->grid(); }
-    QAction* action(const char* name, int index = -1) const
-    {
-        return window->commands()->action(QString::fromLatin1(name), index);
-    }
-    QString panel(const char* key) const { return window->commands()->statusPanel(QString::fromUtf8(key))->text(); }
+    QAction* action(Command command) const { return window->commands()->action(command); }
+    QAction* topic(int slot) const { return window->commands()->topicAction(slot); }
+    QString panel(StatusPanel which) const { return window->commands()->panel(which)->text(); }
     QString info() const { return window->infoLine()->fullText(); }
-
-    void typeInto(int row, const QString& text)
-    {
-        grid()->setCurrentCell(row, ConversionGrid::kValueColumn);
-        const QRect cell = grid()->visualRect(grid()->model()->index(row, ConversionGrid::kValueColumn));
-        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
-        ASSERT_TRUE(grid()->isEditing());
-        grid()->editor()->selectAll();
-        QTest::keyClicks(grid()->editor(), text);
-        QTest::keyClick(grid()->editor(), Qt::Key_Return);
-    }
+    void typeInto(int row, const QString& text) { typeIntoGrid(grid(), row, text); }
 
     TestFolder folder;
     RecordingMessageSink messages;

@@ -1,81 +1,180 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
-// The main window's command surfaces as data: the menu bar, the toolbar
-// tlbLista with its image list, and the status bar staStav. The widgets are
-// built from these tables by CommandSurfaces (GUI); keeping the tables here
-// lets the core tests check every caption, shortcut and state exactly.
+// The main window's commands as data: one value of Command per command the
+// user can give, what each looks like (caption, shortcut, picture, state),
+// and where each stands (menu tree, toolbar, status bar). CommandSurfaces
+// (GUI) builds one action per command from these tables.
 
 namespace tolvarin {
 
-enum class MenuNodeKind { Command, Submenu, Separator };
+enum class Command {
+    // Soubor
+    OpenFile,
+    Reload,
+    EditMainFile,  // also the toolbar's "Otevřít"
+    EditUserFile,
+    CloseEditor,
+    SaveEditor,
+    Print,
+    Quit,
+    // Úpravy
+    Copy,
+    ExtendedCopy,
+    Paste,
+    Find,
+    // Zobrazit
+    LevelAll,
+    Level1,
+    Level2,
+    Level3,
+    Magnifier,
+    Preview,
+    InfoPanel,
+    PreviewFirstUnit,
+    PreviewEnteredUnit,
+    AlwaysOnTop,
+    // the grid's pop-up "Tabulka"
+    ShowAllRows,
+    HideActiveRow,
+    HideUnmarkedRows,
+    // Přejít
+    PreviousTopic,
+    NextTopic,
+    OpenTopic,  // a family: one entry per built-in topic, the slot in the entry
+    // Formát
+    Font,
+    FormatSingle,
+    FormatDouble,
+    FormatScientific,
+    FormatFixed,
+    RowsHideUnmarked,
+    RowsShowAll,
+    ColourMarking,
+    NavigatorIconView,
+    NavigatorListView,
+    // Nástroje
+    ShowTopicList,
+    ShowUserTopicList,
+    ShowUnitList,
+    PrefixView,
+    Constants,
+    AsBinary,
+    AsOctal,
+    AsHex,
+    AsOwnBase,
+    AsOwnBaseWithPlaces,
+    AsFraction,
+    AsRoman,
+    RecordStart,
+    RecordPause,
+    RecordStop,
+    Record,
+    CompactView,
+    Calculator,
+    Options,
+    // Nápověda
+    Help,
+    HelpIndex,  // also the toolbar's "Nápověda"
+    WhatsThis,
+    Keyboard,
+    HomePage,
+    Feedback,
+    About,
+    // toolbar only
+    AsRemembered,  // "Jako": repeats the representation remembered from its drop-down
+    Levels,        // "Úroveň": every level; its drop-down chooses one
+};
+constexpr int kCommandCount = int(Command::Levels) + 1;
 
-// How an entry carries a check mark. Toggle entries flip on their own;
-// entries of an exclusive group have exactly one member checked.
-enum class CheckKind { None, Toggle, Exclusive };
+// Commands of which exactly one is chosen at a time. Each member stands for
+// a value, which its action carries in data().
+enum class Group {
+    None,
+    PrecisionMode,  // 0 single, 1 double, 2 scientific, 3 fixed
+    Level,          // 0 every level, 1 to 3
+    PreviewTarget,  // 0 the first unit, 1 the entered unit
+    NavigatorList,  // the navigator's tab: 0 quantities, 1 units, 2 user quantities
+    NavigatorView,  // 0 large icons, 1 list
+};
 
-struct MenuNode {
-    MenuNodeKind kind = MenuNodeKind::Command;
-    QString name;         // "mnuFormatZ"; empty for separators
-    int index = -1;       // position in an indexed menu array, -1 otherwise
-    QString caption;      // with "&" before the access key
-    QString shortcut;     // portable key text ("Ctrl+J", "Shift+F4"), empty for none
-    int helpContext = 0;  // 0: no help page
+struct CommandInfo {
+    QString caption;   // with "&" before the access key
+    QString shortcut;  // portable key text ("Ctrl+J", "Shift+F4"), empty for none
+    QString picture;   // image key (toolbarImages()), empty for none
+    QString toolTip;   // the toolbar button's, where it differs from the caption
+    int helpContext = 0;
+    Group group = Group::None;
+    int value = 0;        // the value of a group member
+    bool toggle = false;  // a check mark of its own, switched by each use
     bool hidden = false;  // design-time states
     bool disabled = false;
     bool checked = false;
-    CheckKind check = CheckKind::None;
-    std::vector<MenuNode> children;  // entries of a submenu, in menu order
+    bool remembered = false;  // chosen from the "Jako" drop-down, the button repeats it
 
-    bool isSeparator() const { return kind == MenuNodeKind::Separator; }
-    bool isSubmenu() const { return kind == MenuNodeKind::Submenu; }
-    // "mnuFormatZ(0)" or "mnuKonec": how messages and tests name an entry.
-    QString id() const;
+    bool checkable() const { return toggle || group != Group::None; }
+    // What the toolbar shows when the pointer rests on the button.
+    QString buttonToolTip() const;
 };
 
-// The top-level menus in menu-bar order; "Tabulka" (mnuTab) is among them,
-// hidden, and serves as a pop-up only.
-const std::vector<MenuNode>& menuBarTable();
+const CommandInfo& commandInfo(Command command);
+std::vector<Command> allCommands();
 
-// The entry with that name and index anywhere in the menu bar, or nullptr.
-const MenuNode* findMenuNode(const QString& name, int index = -1);
+// The caption of the "Přejít" entry of a built-in topic (slot 1..26).
+QString topicEntryCaption(int slot);
 
-// Every node of the menu bar (submenus before their children), in menu order.
-std::vector<const MenuNode*> allMenuNodes();
-
-// The numbers shown by the "&Přejít" menu's topic entries mnuTema 1..26.
-constexpr int kFirstTemaIndex = 1;
-constexpr int kLastTemaIndex = 26;
-
-enum class ToolButtonKind { Plain, Separator, TwoState, DropDown };
-
-struct ToolMenuEntry {
-    QString text;
-    QString key;
-    QString buttonImage;      // image the button takes after this choice, empty: unchanged
-    bool remembered = false;  // the "Jako" button repeats this choice afterwards
+// Submenus; those used as pop-ups too are Table, Edit (the cell editor's),
+// AsView (value cells), Go (the title line), Level (the level panel),
+// PreviewTarget (the information line) and NavigatorView (the lists).
+enum class Menu {
+    File,
+    EditUnits,
+    Edit,
+    View,
+    Level,
+    PreviewTarget,
+    Table,
+    Go,
+    Format,
+    Rows,
+    NavigatorView,
+    Tools,
+    AsView,
+    Help,
 };
 
-struct ToolButtonDef {
-    ToolButtonKind kind = ToolButtonKind::Plain;
-    QString key;
-    QString tooltip;
-    QString imageKey;     // key into toolbarImages()
-    bool hidden = false;  // design-time states
+struct MenuInfo {
+    QString caption;
+    int helpContext = 0;
+    bool hidden = false;
     bool disabled = false;
-    bool pressed = false;
-    std::vector<ToolMenuEntry> entries;  // drop-down menu, in order
+};
+const MenuInfo& menuInfo(Menu menu);
 
-    bool isSeparator() const { return kind == ToolButtonKind::Separator; }
+struct MenuEntry {
+    enum class Kind { Command, Submenu, Separator };
+    Kind kind = Kind::Separator;
+    Command command = Command::OpenFile;  // Kind::Command
+    Menu submenu = Menu::File;            // Kind::Submenu
+    int topic = 0;                        // Command::OpenTopic: the topic's slot
+    bool hidden = false;                  // a separator hidden at design time
 };
 
-// The 24 buttons of tlbLista from left to right, separators included.
-const std::vector<ToolButtonDef>& toolbarTable();
-const ToolButtonDef* findToolButton(const QString& key);
+// The menus of the menu bar in order; "Tabulka" is among them, hidden, and
+// serves as a pop-up only.
+const std::vector<Menu>& menuBar();
+const std::vector<MenuEntry>& menuEntries(Menu menu);
+
+// The toolbar from left to right. A drop-down button lists its entries.
+struct ToolbarItem {
+    bool separator = false;
+    Command command = Command::OpenFile;
+    std::vector<Command> dropDown;
+};
+const std::vector<ToolbarItem>& toolbarLayout();
 
 // The toolbar's image list: a picture key and the freedesktop icon name
 // tried first (empty: our own picture only). Our picture of key K is the
@@ -87,28 +186,22 @@ struct ToolbarImage {
 const std::vector<ToolbarImage>& toolbarImages();
 const ToolbarImage* findToolbarImage(const QString& key);
 
-struct StatusPanelDef {
-    QString key;
+enum class StatusPanel { NavigatorList, TopicCount, UnitCount, TopicUnits, Level, Precision };
+
+struct StatusPanelInfo {
+    StatusPanel panel;
     QString text;     // design-time text
-    QString tooltip;  // empty: none
+    QString toolTip;  // empty: none
 };
+// The status bar's panels from left to right.
+const std::vector<StatusPanelInfo>& statusPanels();
 
-// The panels of staStav from left to right.
-const std::vector<StatusPanelDef>& statusPanelTable();
-
-// A menu entry by name and index (-1 for entries outside an array).
-struct MenuRef {
-    QString name;
-    int index = -1;
-};
-
-// What the data file editor's opening and closing switch (EditaceOnOff).
+// What opening and closing the data file editor switch.
 struct EditModeTargets {
-    std::vector<MenuRef> menusOnWhileEditing;
-    QStringList buttonsOnWhileEditing;
-    std::vector<MenuRef> menusOffWhileEditing;
-    QStringList buttonsOffWhileEditing;
-    std::vector<MenuRef> menusShownWhileEditing;  // the separator after mnuPismo goes with it
+    std::vector<Command> onWhileEditing;
+    std::vector<Command> offWhileEditing;
+    std::vector<Menu> menusOffWhileEditing;
+    std::vector<Command> shownWhileEditing;  // the separator after each goes with it
 };
 const EditModeTargets& editModeTargets();
 

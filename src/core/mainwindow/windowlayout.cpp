@@ -13,11 +13,11 @@ int pixelsToTwips(int pixels, double dpi) { return int(std::lround(pixels * 1440
 int clampWindowWidth(int width) { return std::max(width, kMinWindowWidth); }
 int clampWindowHeight(int height) { return std::max(height, kMinWindowHeight); }
 
-int clampVlevo(int vlevo, int windowWidth)
+int clampNavigatorWidth(int width, int windowWidth)
 {
-    if (vlevo < kMinVlevo) vlevo = kMinVlevo;
-    if (windowWidth - vlevo < kMinConversionWidth) vlevo = windowWidth - kMinConversionWidth;
-    return std::max(vlevo, kMinVlevo);
+    if (width < kMinNavigatorWidth) width = kMinNavigatorWidth;
+    if (windowWidth - width < kMinConversionWidth) width = windowWidth - kMinConversionWidth;
+    return std::max(width, kMinNavigatorWidth);
 }
 
 MainLayout computeMainLayout(const MainLayoutInput& in)
@@ -30,15 +30,15 @@ MainLayout computeMainLayout(const MainLayoutInput& in)
 
     const int w = out.workingArea.width;
     const int h = out.workingArea.height;
-    const int rightWidth = std::max(0, w - in.vlevo);
-    out.navigator = {0, top, std::max(0, in.vlevo - kSplitterWidth), std::max(0, h - 15)};
-    out.splitter = {in.vlevo - kSplitterWidth, top, kSplitterWidth, h};
-    out.title = {in.vlevo, top, rightWidth, kTitleHeight};
+    const int rightWidth = std::max(0, w - in.navigatorWidth);
+    out.navigator = {0, top, std::max(0, in.navigatorWidth - kSplitterWidth), std::max(0, h - 15)};
+    out.splitter = {in.navigatorWidth - kSplitterWidth, top, kSplitterWidth, h};
+    out.title = {in.navigatorWidth, top, rightWidth, kTitleHeight};
 
     int panelHeight = h - 385;
     if (in.infoPanelOn) panelHeight -= kInfoPanelHeight + 100;
-    out.conversionPanel = {in.vlevo, top + kTitleHeight, rightWidth, std::max(0, panelHeight)};
-    out.infoPanel = {in.vlevo, top + h - kInfoPanelHeight - 50, rightWidth, kInfoPanelHeight};
+    out.conversionPanel = {in.navigatorWidth, top + kTitleHeight, rightWidth, std::max(0, panelHeight)};
+    out.infoPanel = {in.navigatorWidth, top + h - kInfoPanelHeight - 50, rightWidth, kInfoPanelHeight};
     return out;
 }
 

@@ -18,9 +18,9 @@ namespace layout {
 constexpr int kMinWindowWidth = 7590;
 constexpr int kMinWindowHeight = 6255;
 constexpr int kDefaultWindowHeight = 6285;
-constexpr int kMinVlevo = 550;
+constexpr int kMinNavigatorWidth = 550;
 constexpr int kMinConversionWidth = 4000;
-constexpr int kDefaultVlevo = 1700;
+constexpr int kDefaultNavigatorWidth = 1700;
 constexpr int kMagnifierHeight = 1200;
 constexpr int kInfoPanelHeight = 855;
 constexpr int kTitleHeight = 300;
@@ -36,34 +36,35 @@ int pixelsToTwips(int pixels, double dpi);
 int clampWindowWidth(int width);
 int clampWindowHeight(int height);
 
-// Doleva's limits: the navigator keeps at least 550, the conversion area at least 4000.
-int clampVlevo(int vlevo, int windowWidth);
+// The navigator's width (with the splitter: the left edge of the conversion
+// area) keeps the navigator at least 550 wide and the conversion area 4000.
+int clampNavigatorWidth(int width, int windowWidth);
 
 struct MainLayoutInput {
     int clientWidth = 0;   // the window's client area below the toolbar, above the status bar
     int clientHeight = 0;
-    int vlevo = layout::kDefaultVlevo;  // left edge of the conversion area, already clamped
+    int navigatorWidth = layout::kDefaultNavigatorWidth;  // already clamped
     bool magnifierOn = false;
     bool infoPanelOn = false;
 };
 
 struct MainLayout {
     bool magnifierVisible = false;
-    TwipsRect magnifier;        // picLupa
-    TwipsRect workingArea;      // picPlocha
-    TwipsRect navigator;        // tabNavigator with the lists
-    TwipsRect splitter;         // picTram
-    TwipsRect title;            // lblTitulek
-    TwipsRect conversionPanel;  // picPrevod
-    TwipsRect infoPanel;        // txtInfo (only shown while on)
+    TwipsRect magnifier;        // the magnifier strip
+    TwipsRect workingArea;      // the client area under the magnifier
+    TwipsRect navigator;        // the navigator with its lists
+    TwipsRect splitter;         // the bar between navigator and conversion area
+    TwipsRect title;            // the title line
+    TwipsRect conversionPanel;  // the grid with its information line
+    TwipsRect infoPanel;        // the information panel (only shown while on)
 };
 
 MainLayout computeMainLayout(const MainLayoutInput& input);
 
 struct ConversionPanelLayout {
     TwipsRect grid;
-    TwipsRect infoLine;  // lblSI, the short preview
-    TwipsRect marker;    // picTop, "Další jednotky"
+    TwipsRect infoLine;  // the short preview
+    TwipsRect marker;    // "Další jednotky"
     int columnWidths[3] = {0, 0, 0};
 };
 

@@ -15,8 +15,8 @@ ClipboardCommands::ClipboardCommands(ConversionGrid* grid, ConversionView* view,
 {
     // Another program may put a number on the clipboard at any time; Paste
     // should not wait for the next cell change to notice it.
-    clipboard_.setChangeHandler([this] { RefreshClipboardCommands(); });
-    RefreshClipboardCommands();
+    clipboard_.setChangeHandler([this] { updateEnabled(); });
+    updateEnabled();
 }
 
 ClipboardCommands::~ClipboardCommands()
@@ -24,13 +24,13 @@ ClipboardCommands::~ClipboardCommands()
     clipboard_.setChangeHandler({});
 }
 
-void ClipboardCommands::mnuKopirovat_Click()
+void ClipboardCommands::copy()
 {
     if (dataEditorShown_ || !canCopy()) return;
     clipboard_.setText(grid_->valueText(grid_->currentRow()));
 }
 
-void ClipboardCommands::mnuVlozit_Click()
+void ClipboardCommands::paste()
 {
     if (dataEditorShown_ || grid_->currentRow() < 0 || !canPaste()) return;
     const QString text = clipboard_.text().trimmed();
@@ -53,12 +53,12 @@ bool ClipboardCommands::canPaste() const
     return clipboard_.hasText() && regionalReading(clipboard_.text(), locale_).has_value();
 }
 
-void ClipboardCommands::RefreshClipboardCommands()
+void ClipboardCommands::updateEnabled()
 {
     const bool copy = canCopy();
     const bool paste = canPaste();
-    for (QAction* action : surfaces_.copy) action->setEnabled(copy);
-    for (QAction* action : surfaces_.paste) action->setEnabled(paste);
+    surfaces_.copy->setEnabled(copy);
+    surfaces_.paste->setEnabled(paste);
 }
 
 }  // namespace tolvarin

@@ -12,17 +12,16 @@ class ClipboardAccess;
 class ConversionGrid;
 class ConversionView;
 
-// Copy and paste of the grid's values (mnuKopirovat, mnuVlozit and their
-// toolbar buttons). Only plain text goes through the clipboard.
+// Copy and paste of the grid's values. Only plain text goes through the
+// clipboard.
 class ClipboardCommands : public QObject {
     Q_OBJECT
 
 public:
-    // The actions that copy and that paste (menu entry and toolbar button);
-    // RefreshClipboardCommands enables them.
+    // The actions that copy and that paste; updateEnabled enables them.
     struct Surfaces {
-        QList<QAction*> copy;
-        QList<QAction*> paste;
+        QAction* copy = nullptr;
+        QAction* paste = nullptr;
     };
 
     ClipboardCommands(ConversionGrid* grid, ConversionView* view, ClipboardAccess& clipboard, const QLocale& locale,
@@ -30,16 +29,16 @@ public:
     ~ClipboardCommands() override;
 
     // Copies the current value cell's text as it is shown.
-    void mnuKopirovat_Click();
+    void copy();
     // With the editor closed, commits the clipboard's text into the current
     // row at once (the conversion's own rules and failure message apply, and
     // a refused text gives the cell its previous text back). With the editor
     // open, only replaces the editor's text.
-    void mnuVlozit_Click();
+    void paste();
 
     // Copy is enabled when the current value cell has a text, Paste when
     // the clipboard holds a number in the locale's format.
-    void RefreshClipboardCommands();
+    void updateEnabled();
     bool canCopy() const;
     bool canPaste() const;
 

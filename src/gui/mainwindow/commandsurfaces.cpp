@@ -1,6 +1,6 @@
 #include "mainwindow/commandsurfaces.h"
 
-#include "mainwindow/commandtable.h"
+#include "catalogue/topictable.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -15,6 +15,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 // The toolbar pictures live in a static library; their registration has to
 // be pulled in explicitly, from outside any namespace.
 static int initToolbarResources()
@@ -24,26 +26,6 @@ static int initToolbarResources()
 }
 
 namespace tolvarin {
-
-namespace {
-
-QString entryKey(const QString& name, int index)
-{
-    return index < 0 ? name : name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
-}
-
-QString dropDownKey(const QString& buttonKey, const QString& entryKey)
-{
-    return buttonKey + QLatin1Char('/') + entryKey;
-}
-
-bool inExclusiveGroup(const QAction* action)
-{
-    const QActionGroup* group = action->actionGroup();
-    return group && group->exclusionPolicy() == QActionGroup::ExclusionPolicy::Exclusive;
-}
-
-}  // namespace
 
 QIcon toolbarIcon(const QString& imageKey)
 {
@@ -58,69 +40,73 @@ QIcon toolbarIcon(const QString& imageKey)
 
 CommandSurfaces::CommandSurfaces(QMainWindow* window) : QObject(window)
 {
+    createActions(window);
     buildMenuBar(window);
     buildToolBar(window);
     buildStatusBar(window);
 }
 
-QAction* CommandSurfaces::action(const QString& menuName, int index) const
+QAction* CommandSurfaces::action(Command command) const
 {
-    return actions_.value(entryKey(menuName, index));
+    return actions_[size_t(command)];
 }
 
-QMenu* CommandSurfaces::menu(const QString& menuName) const
+QAction* CommandSurfaces::topicAction(int slot) const
 {
-    return menus_.value(menuName);
+    return slot >= 1 && slot <= int(topics_.size()) ? topics_[size_t(slot - 1)] : nullptr;
 }
 
-QAction* CommandSurfaces::separatorAfter(const QString& menuName, int index) const
+QActionGroup* CommandSurfaces::group(Group group) const
 {
-    return separatorsAfter_.value(entryKey(menuName, index));
+    return groups_.value(int(group));
 }
 
-QAction* CommandSurfaces::toolButton(const QString& key) const
+QAction* CommandSurfaces::choice(Group group, int value) const
 {
-    return toolButtons_.value(key);
+    const QActionGroup* members = groups_.value(int(group));
+    if (!members) return nullptr;
+    for (QAction* member : members->actions())
+        if (member->data().toInt() == value) return member;
+    return nullptr;
 }
 
-void CommandSurfaces::setToolButtonImage(const QString& key, const QString& imageKey)
+QMenu* CommandSurfaces::menu(Menu menu) const
 {
-    QAction* button = toolButton(key);
+    return menus_.value(int(menu));
+}
+
+QToolButton* CommandSurfaces::toolButton(Command command) const
+{
+    return qobject_cast<QToolButton*>(toolBar_->widgetForAction(action(command)));
+}
+
+void CommandSurfaces::setPicture(Command command, const QString& imageKey)
+{
     const QIcon icon = toolbarIcon(imageKey);
-    if (!button || icon.isNull()) return;
-    button->setIcon(icon);
-    toolImages_.insert(key, imageKey);
+    if (icon.isNull()) return;
+    action(command)->setIcon(icon);
+    pictures_.insert(int(command), imageKey);
 }
 
-QString CommandSurfaces::toolButtonImage(const QString& key) const
+QString CommandSurfaces::picture(Command command) const
 {
-    return toolImages_.value(key);
+    return pictures_.value(int(command));
 }
 
-QAction* CommandSurfaces::toolMenuEntry(const QString& buttonKey, const QString& entryKey) const
+QLabel* CommandSurfaces::panel(StatusPanel panel) const
 {
-    return toolMenuEntries_.value(dropDownKey(buttonKey, entryKey));
+    return panels_.value(int(panel));
 }
 
-QLabel* CommandSurfaces::statusPanel(const QString& key) const
-{
-    return panels_.value(key);
-}
-
-void CommandSurfaces::EditaceOnOff(bool editing)
+void CommandSurfaces::setEditorMode(bool editing)
 {
     const EditModeTargets& targets = editModeTargets();
-    for (const MenuRef& ref : targets.menusOnWhileEditing)
-        if (QAction* entry = action(ref.name, ref.index)) entry->setEnabled(editing);
-    for (const QString& key : targets.buttonsOnWhileEditing)
-        if (QAction* button = toolButton(key)) button->setEnabled(editing);
-    for (const MenuRef& ref : targets.menusOffWhileEditing)
-        if (QAction* entry = action(ref.name, ref.index)) entry->setEnabled(!editing);
-    for (const QString& key : targets.buttonsOffWhileEditing)
-        if (QAction* button = toolButton(key)) button->setEnabled(!editing);
-    for (const MenuRef& ref : targets.menusShownWhileEditing) {
-        if (QAction* entry = action(ref.name, ref.index)) entry->setVisible(editing);
-        if (QAction* separator = separatorAfter(ref.name, ref.index)) separator->setVisible(editing);
+    for (Command command : targets.onWhileEditing) action(command)->setEnabled(editing);
+    for (Command command : targets.offWhileEditing) action(command)->setEnabled(!editing);
+    for (Menu submenu : targets.menusOffWhileEditing) menu(submenu)->menuAction()->setEnabled(!editing);
+    for (Command command : targets.shownWhileEditing) {
+        action(command)->setVisible(editing);
+        if (QAction* separator = separatorsAfter_.value(int(command))) separator->setVisible(editing);
     }
 }
 
@@ -130,87 +116,92 @@ bool CommandSurfaces::eventFilter(QObject* watched, QEvent* event)
         auto* label = qobject_cast<QLabel*>(watched);
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (label && mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-            const QString key = panels_.key(label);
-            if (!key.isEmpty()) emit statusPanelClicked(key);
+            const int panel = panels_.key(label, -1);
+            if (panel >= 0) emit panelClicked(StatusPanel(panel));
         }
     }
     return QObject::eventFilter(watched, event);
 }
 
+void CommandSurfaces::createActions(QMainWindow* window)
+{
+    for (Command command : allCommands()) {
+        const CommandInfo& info = commandInfo(command);
+        actions_.push_back(command == Command::OpenTopic ? nullptr : createAction(info, window));
+        if (!info.picture.isEmpty()) pictures_.insert(int(command), info.picture);
+    }
+    CommandInfo topic = commandInfo(Command::OpenTopic);
+    for (int slot = 1; slot <= kBuiltinTopicCount; ++slot) {
+        topic.caption = topicEntryCaption(slot);
+        topics_.push_back(createAction(topic, window));
+        topics_.back()->setData(slot);
+    }
+}
+
+QAction* CommandSurfaces::createAction(const CommandInfo& info, QMainWindow* window)
+{
+    auto* action = new QAction(toolbarIcon(info.picture), info.caption, this);
+    action->setProperty("helpContext", info.helpContext);
+    action->setToolTip(info.buttonToolTip());
+    action->setIconVisibleInMenu(false);  // the menus keep their plain look and check marks
+    if (!info.shortcut.isEmpty()) {
+        action->setShortcut(QKeySequence(info.shortcut, QKeySequence::PortableText));
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    if (info.checkable()) {
+        action->setCheckable(true);
+        if (info.group != Group::None) {
+            QActionGroup*& members = groups_[int(info.group)];
+            if (!members) members = new QActionGroup(this);
+            members->addAction(action);
+            action->setData(info.value);
+        }
+        action->setChecked(info.checked);
+    }
+    action->setEnabled(!info.disabled);
+    action->setVisible(!info.hidden);
+    window->addAction(action);
+    return action;
+}
+
 void CommandSurfaces::buildMenuBar(QMainWindow* window)
 {
     auto* bar = new QMenuBar(window);
-    bar->setObjectName(QStringLiteral("menuBar"));
-    for (const MenuNode& node : menuBarTable()) {
-        QMenu* top = bar->addMenu(node.caption);
-        top->setObjectName(node.name);
-        top->menuAction()->setProperty("helpContext", node.helpContext);
-        top->menuAction()->setVisible(!node.hidden);
-        menus_.insert(node.name, top);
-        actions_.insert(node.name, top->menuAction());
-        addMenuNodes(top, node.children, window);
-    }
+    for (Menu top : menuBar()) bar->addMenu(buildMenu(top, bar));
     window->setMenuBar(bar);
 }
 
-void CommandSurfaces::addMenuNodes(QMenu* menu, const std::vector<MenuNode>& nodes, QMainWindow* window)
+// A menu of the menu bar, or a submenu of the menu that holds it.
+QMenu* CommandSurfaces::buildMenu(Menu which, QWidget* holder)
 {
-    QString previous;
-    for (const MenuNode& node : nodes) {
-        if (node.isSeparator()) {
-            QAction* separator = menu->addSeparator();
-            separator->setVisible(!node.hidden);
-            if (!previous.isEmpty()) separatorsAfter_.insert(previous, separator);
-            continue;
-        }
-        previous = entryKey(node.name, node.index);
-        if (node.isSubmenu()) {
-            QMenu* submenu = menu->addMenu(node.caption);
-            submenu->setObjectName(node.name);
-            QAction* entry = submenu->menuAction();
-            entry->setProperty("helpContext", node.helpContext);
-            menus_.insert(node.name, submenu);
-            actions_.insert(node.name, entry);
-            addMenuNodes(submenu, node.children, window);
-            gateEntriesBySubmenu(submenu);
-            entry->setEnabled(!node.disabled);
-            entry->setVisible(!node.hidden);
-        } else {
-            actions_.insert(previous, addCommand(menu, node, window));
+    const MenuInfo& info = menuInfo(which);
+    auto* built = new QMenu(info.caption, holder);
+    built->menuAction()->setProperty("helpContext", info.helpContext);
+    menus_.insert(int(which), built);
+    int previous = -1;
+    for (const MenuEntry& entry : menuEntries(which)) {
+        switch (entry.kind) {
+            case MenuEntry::Kind::Separator: {
+                QAction* separator = built->addSeparator();
+                separator->setVisible(!entry.hidden);
+                if (previous >= 0) separatorsAfter_.insert(previous, separator);
+                previous = -1;
+                break;
+            }
+            case MenuEntry::Kind::Submenu:
+                built->addMenu(buildMenu(entry.submenu, built));
+                previous = -1;
+                break;
+            case MenuEntry::Kind::Command:
+                built->addAction(entry.command == Command::OpenTopic ? topicAction(entry.topic) : action(entry.command));
+                previous = int(entry.command);
+                break;
         }
     }
-}
-
-QAction* CommandSurfaces::addCommand(QMenu* menu, const MenuNode& node, QMainWindow* window)
-{
-    auto* entry = new QAction(node.caption, menu);
-    entry->setObjectName(node.id());
-    entry->setProperty("helpContext", node.helpContext);
-    if (!node.shortcut.isEmpty()) {
-        entry->setShortcut(QKeySequence(node.shortcut, QKeySequence::PortableText));
-        entry->setShortcutContext(Qt::WindowShortcut);
-    }
-    if (node.check != CheckKind::None) {
-        entry->setCheckable(true);
-        if (node.check == CheckKind::Exclusive) {
-            QActionGroup*& group = exclusiveGroups_[node.name];
-            if (!group) group = new QActionGroup(this);
-            group->addAction(entry);
-        }
-        entry->setChecked(node.checked);
-    }
-    entry->setEnabled(!node.disabled);
-    entry->setVisible(!node.hidden);
-    menu->addAction(entry);
-    window->addAction(entry);
-
-    const QString name = node.name;
-    const int index = node.index;
-    connect(entry, &QAction::triggered, this, [this, entry, name, index](bool checked) {
-        if (entry->isCheckable() && !inExclusiveGroup(entry)) entry->setChecked(!checked);
-        emit menuTriggered(name, index);
-    });
-    return entry;
+    if (qobject_cast<QMenu*>(holder)) gateEntriesBySubmenu(built);
+    built->menuAction()->setEnabled(!info.disabled);
+    built->menuAction()->setVisible(!info.hidden);
+    return built;
 }
 
 // A disabled submenu cannot be opened, and its entries' shortcuts must be
@@ -219,10 +210,10 @@ QAction* CommandSurfaces::addCommand(QMenu* menu, const MenuNode& node, QMainWin
 // each entry's own enabled state for when it is enabled again.
 void CommandSurfaces::gateEntriesBySubmenu(QMenu* submenu)
 {
-    QList<QActionGroup*> groups;
+    QList<QActionGroup*> gates;
     QActionGroup* plain = nullptr;
     for (QAction* entry : submenu->actions()) {
-        if (entry->isSeparator()) continue;
+        if (entry->isSeparator() || entry->menu()) continue;
         if (!entry->actionGroup()) {
             if (!plain) {
                 plain = new QActionGroup(this);
@@ -230,56 +221,47 @@ void CommandSurfaces::gateEntriesBySubmenu(QMenu* submenu)
             }
             plain->addAction(entry);
         }
-        if (!groups.contains(entry->actionGroup())) groups.append(entry->actionGroup());
+        if (!gates.contains(entry->actionGroup())) gates.append(entry->actionGroup());
     }
-    connect(submenu->menuAction(), &QAction::enabledChanged, this, [groups](bool enabled) {
-        for (QActionGroup* group : groups) group->setEnabled(enabled);
+    connect(submenu->menuAction(), &QAction::enabledChanged, this, [gates](bool enabled) {
+        for (QActionGroup* gate : gates) gate->setEnabled(enabled);
     });
 }
 
 void CommandSurfaces::buildToolBar(QMainWindow* window)
 {
     toolBar_ = new QToolBar(window);
-    toolBar_->setObjectName(QStringLiteral("tlbLista"));
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
     toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);  // no "hide the toolbar" pop-up
     toolBar_->setIconSize(QSize(16, 16));  // small buttons: the whole bar fits the window's least width
-    for (const ToolButtonDef& def : toolbarTable()) {
-        if (def.isSeparator()) {
+    for (const ToolbarItem& item : toolbarLayout()) {
+        if (item.separator) {
             toolBar_->addSeparator();
             continue;
         }
-        auto* button = new QAction(toolbarIcon(def.imageKey), def.tooltip, this);
-        button->setObjectName(def.key);
-        button->setToolTip(def.tooltip);
-        toolImages_.insert(def.key, def.imageKey);
-        if (def.kind == ToolButtonKind::TwoState) {
-            button->setCheckable(true);
-            button->setChecked(def.pressed);
+        QAction* button = action(item.command);
+        if (item.dropDown.empty()) {
+            toolBar_->addAction(button);
+            continue;
         }
-        if (def.kind == ToolButtonKind::DropDown) {
-            auto* dropDown = new QMenu(window);
-            dropDown->setObjectName(def.key);
-            for (const ToolMenuEntry& item : def.entries) {
-                QAction* entry = dropDown->addAction(toolbarIcon(item.buttonImage), item.text);
-                entry->setObjectName(item.key);
-                toolMenuEntries_.insert(dropDownKey(def.key, item.key), entry);
-                const QString key = item.key;
-                connect(entry, &QAction::triggered, this, [this, key] { emit toolMenuClicked(key); });
-            }
-            button->setMenu(dropDown);
+        auto* dropDown = new QMenu(window);
+        for (Command entry : item.dropDown) {
+            dropDown->addAction(action(entry));
+            action(entry)->setIconVisibleInMenu(true);  // the drop-down shows what the button will look like
         }
+        button->setMenu(dropDown);
         toolBar_->addAction(button);
-        if (def.kind == ToolButtonKind::DropDown) {
-            if (auto* split = qobject_cast<QToolButton*>(toolBar_->widgetForAction(button)))
-                split->setPopupMode(QToolButton::MenuButtonPopup);
-        }
-        button->setEnabled(!def.disabled);
-        button->setVisible(!def.hidden);
-        toolButtons_.insert(def.key, button);
-        const QString key = def.key;
-        connect(button, &QAction::triggered, this, [this, key] { emit toolButtonClicked(key); });
+        QToolButton* split = toolButton(item.command);
+        split->setPopupMode(QToolButton::MenuButtonPopup);
+        // QToolButton reports an entry only while its own drop-down is open.
+        const Command buttonCommand = item.command;
+        connect(split, &QToolButton::triggered, this, [this, buttonCommand](QAction* chosen) {
+            const auto found = std::find(actions_.begin(), actions_.end(), chosen);
+            if (found == actions_.end() || chosen == action(buttonCommand)) return;
+            emit chosenFromDropDown(buttonCommand, Command(found - actions_.begin()));
+        });
     }
     window->addToolBar(Qt::TopToolBarArea, toolBar_);
 }
@@ -287,16 +269,14 @@ void CommandSurfaces::buildToolBar(QMainWindow* window)
 void CommandSurfaces::buildStatusBar(QMainWindow* window)
 {
     statusBar_ = new QStatusBar(window);
-    statusBar_->setObjectName(QStringLiteral("staStav"));
-    for (const StatusPanelDef& def : statusPanelTable()) {
-        auto* panel = new QLabel(def.text, statusBar_);
-        panel->setObjectName(def.key);
-        panel->setToolTip(def.tooltip);
-        panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        panel->setContentsMargins(4, 0, 4, 0);
-        panel->installEventFilter(this);
-        statusBar_->addWidget(panel);
-        panels_.insert(def.key, panel);
+    for (const StatusPanelInfo& info : statusPanels()) {
+        auto* label = new QLabel(info.text, statusBar_);
+        label->setToolTip(info.toolTip);
+        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        label->setContentsMargins(4, 0, 4, 0);
+        label->installEventFilter(this);
+        statusBar_->addWidget(label);
+        panels_.insert(int(info.panel), label);
     }
     window->setStatusBar(statusBar_);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow/commandtable.h"
+
 #include <QHash>
 #include <QIcon>
 #include <QObject>
@@ -12,42 +14,36 @@ class QActionGroup;
 class QLabel;
 class QMainWindow;
 class QMenu;
+class QWidget;
 class QStatusBar;
 class QToolBar;
+class QToolButton;
 
 namespace tolvarin {
-
-struct MenuNode;
 
 // The picture of a toolbar image key: the icon theme's picture when the
 // theme has one, otherwise our own drawing from the resources. Null only for
 // an unknown key.
 QIcon toolbarIcon(const QString& imageKey);
 
-// Builds the menu bar, the toolbar tlbLista and the status bar staStav of a
-// main window from the command tables, and reports every command by name
-// (menus) or key (toolbar, drop-down entries, status panels). It decides
-// nothing itself: the window handles the signals and sets enabled, visible
-// and checked states on the actions.
+// Builds the menu bar, the toolbar and the status bar of a main window from
+// the command tables. Every command has exactly one QAction, which stands in
+// its menu, on its toolbar button and in every pop-up or drop-down that
+// offers it, so its check mark and enabled state are the same everywhere.
+// The surfaces decide nothing: the window connects to the actions.
 //
-// Check marks. Qt flips a checkable action before it reports the trigger;
-// here the window owns every mark:
-// - Toggle entries (mnuLupa, mnuNahled, mnuInfo, mnuBarvy, mnuOnTop) get
-//   their mark back before menuTriggered is emitted, so a handler reads the
-//   state from before the click and sets the new one itself.
-// - Entries of an exclusive group (mnuFormatZ, mnuU, mnuNahledUkazuje,
-//   mnuIkony, mnuNavigator) sit in an exclusive QActionGroup. A click moves
-//   the mark to the chosen entry, which is what each handler of these groups
-//   does anyway; the window's setChecked afterwards is final.
-// - The two-state toolbar buttons ("Náhled", "Lupa", "Info") change their
-//   pressed state on a click before toolButtonClicked, as toggle buttons do.
-//
-// Shortcuts work anywhere in the main window: every menu action is also
-// added to the window itself, so entries of hidden pop-up menus (mnuTab)
-// keep their keys. A hidden entry has no working shortcut, and neither do
-// the entries of a disabled submenu (mnuA, mnuE, mnuUroven, ...): disabling
-// the submenu's action disables its entries, whose own enabled states come
-// back when the submenu is enabled again.
+// - Toggles are checkable actions; Qt switches their mark and reports it
+//   through toggled(bool).
+// - Members of an exclusive group sit in an exclusive QActionGroup and carry
+//   their value in data(); the group moves the mark.
+// - The topic entries of "Přejít" carry their slot in data().
+// - Shortcuts work anywhere in the window: every action is also added to the
+//   window itself, so entries of the hidden pop-up "Tabulka" keep their keys.
+//   A hidden entry has no working shortcut, and neither do the entries of a
+//   disabled submenu: disabling the submenu disables its entries, whose own
+//   states come back when the submenu is enabled again.
+// - "Jako" and "Úroveň" are split buttons whose drop-downs hold the shared
+//   actions of "Aktuální jako" and "Úroveň".
 class CommandSurfaces : public QObject {
     Q_OBJECT
 
@@ -56,57 +52,56 @@ public:
     // surfaces belong to the window.
     explicit CommandSurfaces(QMainWindow* window);
 
-    // A menu entry by name and index (-1 outside indexed arrays); for a
-    // submenu its menu action. nullptr for names not in the menu bar.
-    QAction* action(const QString& menuName, int index = -1) const;
-    // A submenu, also for use as a pop-up ("mnuTab", "mnuA", "mnuUroven", ...).
-    QMenu* menu(const QString& menuName) const;
-    // The separator that follows an entry, or nullptr.
-    QAction* separatorAfter(const QString& menuName, int index = -1) const;
+    // The action of a command; for the family OpenTopic use topicAction.
+    QAction* action(Command command) const;
+    // The "Přejít" entry of a built-in topic (slot 1..26), or nullptr.
+    QAction* topicAction(int slot) const;
+    QActionGroup* group(Group group) const;
+    // The member of an exclusive group that stands for the value, or nullptr.
+    QAction* choice(Group group, int value) const;
+    QMenu* menu(Menu menu) const;
 
     QToolBar* toolBar() const { return toolBar_; }
-    // The action behind a toolbar button; for "Jako" and "Úroveň" it carries
-    // the drop-down menu and shows as a split button.
-    QAction* toolButton(const QString& key) const;
-    // Gives the button the picture of an image key (unknown keys are ignored).
-    void setToolButtonImage(const QString& key, const QString& imageKey);
-    QString toolButtonImage(const QString& key) const;
-    QAction* toolMenuEntry(const QString& buttonKey, const QString& entryKey) const;
+    // The toolbar button of a command, or nullptr for commands not on the toolbar.
+    QToolButton* toolButton(Command command) const;
+    // Gives the command's action the picture of an image key (unknown keys are ignored).
+    void setPicture(Command command, const QString& imageKey);
+    QString picture(Command command) const;
 
     QStatusBar* statusBar() const { return statusBar_; }
-    QLabel* statusPanel(const QString& key) const;
+    QLabel* panel(StatusPanel panel) const;
 
     // The data file editor opened (true) or closed (false): switches the
     // commands that work only in one of the two modes.
-    void EditaceOnOff(bool editing);
+    void setEditorMode(bool editing);
 
 signals:
-    void menuTriggered(const QString& menuName, int index);
-    void toolButtonClicked(const QString& key);
-    void toolMenuClicked(const QString& key);
-    void statusPanelClicked(const QString& key);
+    // An entry chosen in the drop-down of a toolbar button (not the same
+    // action triggered elsewhere).
+    void chosenFromDropDown(Command button, Command entry);
+    void panelClicked(StatusPanel panel);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createActions(QMainWindow* window);
+    QAction* createAction(const CommandInfo& info, QMainWindow* window);
     void buildMenuBar(QMainWindow* window);
-    void addMenuNodes(QMenu* menu, const std::vector<MenuNode>& nodes, QMainWindow* window);
-    QAction* addCommand(QMenu* menu, const MenuNode& node, QMainWindow* window);
+    QMenu* buildMenu(Menu menu, QWidget* holder);
     void gateEntriesBySubmenu(QMenu* submenu);
     void buildToolBar(QMainWindow* window);
     void buildStatusBar(QMainWindow* window);
 
-    QHash<QString, QAction*> actions_;
-    QHash<QString, QMenu*> menus_;
-    QHash<QString, QAction*> separatorsAfter_;
-    QHash<QString, QActionGroup*> exclusiveGroups_;
+    std::vector<QAction*> actions_;  // by Command
+    std::vector<QAction*> topics_;   // by slot - 1
+    QHash<int, QActionGroup*> groups_;
+    QHash<int, QMenu*> menus_;
+    QHash<int, QAction*> separatorsAfter_;  // by Command
+    QHash<int, QString> pictures_;          // by Command
     QToolBar* toolBar_ = nullptr;
-    QHash<QString, QAction*> toolButtons_;
-    QHash<QString, QString> toolImages_;
-    QHash<QString, QAction*> toolMenuEntries_;
     QStatusBar* statusBar_ = nullptr;
-    QHash<QString, QLabel*> panels_;
+    QHash<int, QLabel*> panels_;
 };
 
 }  // namespace tolvarin

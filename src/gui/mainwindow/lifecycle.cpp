@@ -18,23 +18,23 @@ namespace tolvarin {
 
 namespace {
 
-// What LoadSet does to the window.
+// What loading the settings does to the window.
 class WindowApplier : public SettingsApplier {
 public:
     explicit WindowApplier(MainWindow& window) : window_(window) {}
 
     void setGridLines(bool shown) override { window_.setGridLines(shown); }
-    void setOwnBaseCaption(const QString& caption) override { window_.setMenuCaption(QStringLiteral("mnuSoustava"), 3, caption); }
-    void setFixedCaption(const QString& caption) override { window_.setMenuCaption(QStringLiteral("mnuFormatZ"), 3, caption); }
+    void setOwnBaseCaption(const QString& caption) override { window_.setCommandCaption(Command::AsOwnBase, caption); }
+    void setFixedCaption(const QString& caption) override { window_.setCommandCaption(Command::FormatFixed, caption); }
     void clearPanelMarks() override { window_.clearPanelMarks(); }
-    void setPreviewOn() override { window_.setPanel(QStringLiteral("Náhled"), true); }
-    void setMagnifierOn() override { window_.setPanel(QStringLiteral("Lupa"), true); }
-    void setInfoPanelOn() override { window_.setPanel(QStringLiteral("Info"), true); }
-    void setOnTopMark() override { window_.setMenuChecked(QStringLiteral("mnuOnTop"), -1, true); }
-    void FormatZ(int mode) override { window_.FormatZ(mode); }
-    void VelicinyI(int style) override { window_.VelicinyI(style); }
-    void NavigatorV() override { window_.NavigatorV(); }
-    void NavigatorJ() override { window_.NavigatorJ(); }
+    void setPreviewOn() override { window_.setPreviewShown(true); }
+    void setMagnifierOn() override { window_.restoreMagnifier(); }
+    void setInfoPanelOn() override { window_.setInfoPanelShown(true); }
+    void setOnTopMark() override { window_.setCommandChecked(Command::AlwaysOnTop, true); }
+    void FormatZ(int mode) override { window_.setPrecisionMode(mode); }
+    void VelicinyI(int style) override { window_.setLargeIcons(style == 0); }
+    void NavigatorV() override { window_.showTopicList(); }
+    void NavigatorJ() override { window_.showUnitList(); }
     void setEditorFont(const QString&, float, bool, bool) override {}  // the data file editor keeps its own font
 
 private:
@@ -135,7 +135,7 @@ void Lifecycle::restorePlacement()
     window_.show();
     if (placement.windowState == 1) window_.showMinimized();
     if (placement.windowState == 2) window_.showMaximized();
-    window_.setVlevo(placement.vlevo);
+    window_.setNavigatorWidth(placement.vlevo);
 }
 
 void Lifecycle::writeExitState()
@@ -152,7 +152,7 @@ void Lifecycle::writeExitState()
     placement.top = pixelsToTwips(window_.y(), dpi);
     placement.width = pixelsToTwips(window_.width(), dpi);
     placement.height = pixelsToTwips(window_.height(), dpi);
-    placement.vlevo = window_.vlevo();
+    placement.vlevo = window_.navigatorWidth();
     savePlacement(*store_, placement);
 }
 

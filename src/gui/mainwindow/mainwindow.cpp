@@ -20,6 +20,7 @@
 #include "settings/settingsrecord.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QApplication>
 #include <QCoreApplication>
@@ -27,6 +28,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -65,7 +67,7 @@ QColor storedColour(qint32 stored)
 MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     : QMainWindow(parent), catalogue_(std::make_unique<UnitCatalogue>()), locale_(options.locale)
 {
-    setObjectName(QStringLiteral("frmTolvarin"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(appCaption());
     if (options.messages) {
         messages_ = options.messages;
@@ -90,7 +92,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     setMinimumSize(twipsToPixels(layout::kMinWindowWidth, dpi), twipsToPixels(layout::kMinWindowHeight, dpi));
     resize(twipsToPixels(layout::kMinWindowWidth, dpi), twipsToPixels(layout::kDefaultWindowHeight, dpi));
     title_->setText(QLatin1Char(' ') + welcomeTitle());
-    setLevelPanel(0);
+    showLevel(0);
 
     Lifecycle::Options lifecycleOptions{options.settingsFile, options.instanceLockFile, folder, locale_,
                                         options.showSplash};
@@ -124,7 +126,7 @@ void MainWindow::setTopicTitles(const QStringList& builtin, const QList<std::pai
 {
     for (int slot = 1; slot <= kBuiltinTopicCount && slot <= builtin.size(); ++slot) {
         catalogue_->setTitle(slot, builtin[slot - 1]);
-        commands_->action(QStringLiteral("mnuTema"), slot)->setText(builtin[slot - 1]);
+        commands_->topicAction(slot)->setText(builtin[slot - 1]);
     }
     for (const auto& [number, title] : user) catalogue_->setTitle(kBuiltinTopicCount + number, title);
     fillNavigator();
@@ -132,52 +134,46 @@ void MainWindow::setTopicTitles(const QStringList& builtin, const QList<std::pai
 
 void MainWindow::openStartTopic(int topic, int level)
 {
-    for (int i = 0; i <= 3; ++i) commands_->action(QStringLiteral("mnuU"), i)->setChecked(i == level);
-    setLevelPanel(std::clamp(level, 0, 3));
+    showLevel(std::clamp(level, 0, 3));
     if (topic < 1 || topic > kBuiltinTopicCount) {
         title_->setText(QLatin1Char(' ') + welcomeTitle());  // the start screen keeps its welcome
         navigator_->topicList()->setCurrentRow(0);
         navigator_->topicList()->setFocus();
         return;
     }
-    mnuTema_Click(topic);
+    openTopic(topic);
     relayout();
 }
 
 void MainWindow::setGridLines(bool shown) { grid()->setGridLines(shown); }
 
-void MainWindow::setMenuCaption(const QString& name, int index, const QString& caption)
+void MainWindow::setCommandCaption(Command command, const QString& caption)
 {
-    if (QAction* a = commands_->action(name, index)) a->setText(caption);
+    commands_->action(command)->setText(caption);
 }
 
-void MainWindow::setMenuChecked(const QString& name, int index, bool checked)
+void MainWindow::setCommandChecked(Command command, bool checked)
 {
-    if (QAction* a = commands_->action(name, index)) a->setChecked(checked);
+    commands_->action(command)->setChecked(checked);
 }
 
 void MainWindow::clearPanelMarks()
 {
-    for (const char* name : {"mnuNahled", "mnuLupa", "mnuInfo", "mnuOnTop"}) setMenuChecked(QString::fromLatin1(name), -1, false);
-    for (const char* key : {"Náhled", "Lupa", "Info"}) setPanelButton(QString::fromUtf8(key), false);
-    magnifierOn_ = false;
-    previewFollow();
+    for (Command command : {Command::Preview, Command::Magnifier, Command::InfoPanel, Command::AlwaysOnTop})
+        setCommandChecked(command, false);
     relayout();
 }
 
-void MainWindow::setPanel(const QString& key, bool on)
+void MainWindow::restoreMagnifier()
 {
-    setPanelButton(key, on);
-    if (key == QLatin1String("Lupa")) {
-        commands_->action(QStringLiteral("mnuLupa"))->setChecked(on);
-        magnifierOn_ = on;
-        relayout();
-        refreshMagnifier();
-    } else if (key == QLatin1String("Info")) {
-        InfoOnOff();
-    } else {
-        previewFollow();
+    magnifierOn_ = true;
+    {
+        // Not setMagnifierShown: the start topic that the magnifier waits for opens later.
+        const QSignalBlocker quiet(commands_->action(Command::Magnifier));
+        setCommandChecked(Command::Magnifier, true);
     }
+    relayout();
+    refreshMagnifier();
 }
 
 QStringList MainWindow::builtinTopicTitles() const
@@ -214,7 +210,7 @@ InfoLineLabel* MainWindow::infoLine() const { return panel_->infoLine(); }
 void MainWindow::buildClientArea()
 {
     client_ = new QWidget(this);
-    client_->setObjectName(QStringLiteral("picPlocha"));
+    client_->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(client_);
     client_->installEventFilter(this);
 
@@ -223,7 +219,7 @@ void MainWindow::buildClientArea()
     navigator_ = new NavigatorPanel(client_);
     splitter_ = new SplitterBar(client_);
     title_ = new QLabel(client_);
-    title_->setObjectName(QStringLiteral("lblTitulek"));
+    title_->setObjectName(QStringLiteral("titleLine"));
     title_->setTextFormat(Qt::PlainText);
     QFont bold = title_->font();
     bold.setBold(true);
@@ -232,29 +228,151 @@ void MainWindow::buildClientArea()
     panel_ = new ConversionPanel(client_);
     panel_->hide();  // parked until a topic is opened
     infoPanel_ = new QTextEdit(client_);
-    infoPanel_->setObjectName(QStringLiteral("txtInfo"));
+    infoPanel_->setObjectName(QStringLiteral("infoPanel"));
     infoPanel_->setReadOnly(true);
     infoPanel_->hide();
 }
 
+// Every command reaches the window once: toggles by their toggled(bool),
+// exclusive choices by their group with the chosen value, the topic entries
+// with their slot, and every other command through runCommand.
 void MainWindow::connectCommands()
 {
-    connect(commands_, &CommandSurfaces::menuTriggered, this, &MainWindow::onMenu);
-    connect(commands_, &CommandSurfaces::toolButtonClicked, this, &MainWindow::onToolButton);
-    connect(commands_, &CommandSurfaces::toolMenuClicked, this, &MainWindow::onToolMenu);
-    connect(commands_, &CommandSurfaces::statusPanelClicked, this, &MainWindow::onStatusPanel);
+    for (Command command : allCommands()) {
+        if (command == Command::OpenTopic || commandInfo(command).checkable()) continue;
+        connect(commands_->action(command), &QAction::triggered, this, [this, command] { runCommand(command); });
+    }
+    for (int slot = 1; slot <= kBuiltinTopicCount; ++slot) {
+        QAction* entry = commands_->topicAction(slot);
+        connect(entry, &QAction::triggered, this, [this, entry] { openTopic(entry->data().toInt()); });
+    }
+    connect(commands_->action(Command::Magnifier), &QAction::toggled, this, &MainWindow::setMagnifierShown);
+    connect(commands_->action(Command::Preview), &QAction::toggled, this, &MainWindow::setPreviewShown);
+    connect(commands_->action(Command::InfoPanel), &QAction::toggled, this, &MainWindow::setInfoPanelShown);
+    connect(commands_->action(Command::ColourMarking), &QAction::toggled, view_, &ConversionView::setMarkingOn);
 
-    connect(view_, &ConversionView::showInfoLine, this, &MainWindow::ShowInfoLine);
+    const auto onChoice = [this](Group group, auto chosen) {
+        connect(commands_->group(group), &QActionGroup::triggered, this,
+                [chosen](QAction* member) { chosen(member->data().toInt()); });
+    };
+    onChoice(Group::PrecisionMode, [this](int mode) { setPrecisionMode(mode); });
+    onChoice(Group::Level, [this](int level) { setLevel(level); });
+    onChoice(Group::PreviewTarget, [this](int target) {
+        view_->setPreviewTarget(target == 1 ? PreviewTarget::EnteredUnit : PreviewTarget::FirstUnit);
+    });
+    onChoice(Group::NavigatorList, [this](int page) { showNavigatorList(NavigatorPanel::Page(page)); });
+    onChoice(Group::NavigatorView, [this](int view) { setLargeIcons(view == 0); });
+
+    connect(commands_, &CommandSurfaces::panelClicked, this, &MainWindow::onPanelClicked);
+    connectView();
+    connectNavigator();
+}
+
+void MainWindow::runCommand(Command command)
+{
+    switch (command) {
+        case Command::Reload:
+        case Command::ShowAllRows:
+        case Command::RowsShowAll: reloadCatalogue(); break;
+        case Command::Quit: close(); break;
+        case Command::Copy: clipboardCommands_->copy(); break;
+        case Command::Paste: clipboardCommands_->paste(); break;
+        case Command::Find: showSearch(); break;
+        case Command::HideActiveRow: view_->hideActive(); break;
+        case Command::HideUnmarkedRows:
+        case Command::RowsHideUnmarked: view_->hideUnmarked(); break;
+        case Command::PreviousTopic: stepTopic(Step::Previous); break;
+        case Command::NextTopic: stepTopic(Step::Next); break;
+        case Command::PrefixView: prefixView_->showPrefixes(); break;
+        case Command::AsBinary:
+        case Command::AsOctal:
+        case Command::AsHex:
+        case Command::AsOwnBase:
+        case Command::AsOwnBaseWithPlaces:
+        case Command::AsFraction:
+        case Command::AsRoman: representations_->showAs(command); break;
+        case Command::AsRemembered: representations_->repeatRemembered(); break;
+        case Command::Levels: setLevel(0); break;
+        // Toggles and exclusive choices are connected by their own signals,
+        // the topic entries by their slots.
+        case Command::Magnifier:
+        case Command::Preview:
+        case Command::InfoPanel:
+        case Command::ColourMarking:
+        case Command::AlwaysOnTop:
+        case Command::LevelAll:
+        case Command::Level1:
+        case Command::Level2:
+        case Command::Level3:
+        case Command::PreviewFirstUnit:
+        case Command::PreviewEnteredUnit:
+        case Command::FormatSingle:
+        case Command::FormatDouble:
+        case Command::FormatScientific:
+        case Command::FormatFixed:
+        case Command::NavigatorIconView:
+        case Command::NavigatorListView:
+        case Command::ShowTopicList:
+        case Command::ShowUserTopicList:
+        case Command::ShowUnitList:
+        case Command::OpenTopic: break;
+        // Not built yet.
+        case Command::OpenFile:
+        case Command::EditMainFile:
+        case Command::EditUserFile:
+        case Command::CloseEditor:
+        case Command::SaveEditor:
+        case Command::Print:
+        case Command::ExtendedCopy:
+        case Command::Font:
+        case Command::Constants:
+        case Command::RecordStart:
+        case Command::RecordPause:
+        case Command::RecordStop:
+        case Command::Record:
+        case Command::CompactView:
+        case Command::Calculator:
+        case Command::Options:
+        case Command::Help:
+        case Command::HelpIndex:
+        case Command::WhatsThis:
+        case Command::Keyboard:
+        case Command::HomePage:
+        case Command::Feedback:
+        case Command::About: break;
+    }
+}
+
+void MainWindow::onPanelClicked(StatusPanel panel)
+{
+    switch (panel) {
+        case StatusPanel::TopicCount:
+            showConversionPanel();
+            showTopicList();
+            break;
+        case StatusPanel::UnitCount:
+            showConversionPanel();
+            showUnitList();
+            break;
+        case StatusPanel::Level: popup(Menu::Level, QCursor::pos()); break;
+        case StatusPanel::NavigatorList:
+        case StatusPanel::TopicUnits:
+        case StatusPanel::Precision: break;
+    }
+}
+
+void MainWindow::connectView()
+{
+    connect(view_, &ConversionView::showInfoLine, this, &MainWindow::showInfoLine);
     connect(view_, &ConversionView::titleChanged, title_, &QLabel::setText);
-    connect(view_, &ConversionView::topicUnitsChanged, this,
-            [this](const QString& text) { commands_->statusPanel(QStringLiteral("TVeličiny"))->setText(text); });
+    connect(view_, &ConversionView::topicUnitsChanged, commands_->panel(StatusPanel::TopicUnits), &QLabel::setText);
     connect(view_, &ConversionView::filled, this, [this] {
         enableTopicCommands();
         refreshInfoPanel();
     });
     connect(view_, &ConversionView::hideAvailabilityChanged, this, [this](bool available) {
-        commands_->action(QStringLiteral("mnuSkryt"))->setEnabled(available);
-        commands_->action(QStringLiteral("mnuHide"), 2)->setEnabled(available);
+        commands_->action(Command::RowsHideUnmarked)->setEnabled(available);
+        commands_->action(Command::HideUnmarkedRows)->setEnabled(available);
     });
     connect(view_, &ConversionView::converted, this, [this](bool counted) {
         if (counted) ++conversions_;
@@ -272,10 +390,9 @@ void MainWindow::connectCommands()
     ConversionGrid* g = grid();
     connect(g, &ConversionGrid::rightPressed, this, [this](int, int column, const QPoint& pos) {
         if (currentSlot_ < 1) return;
-        popup(column == ConversionGrid::kValueColumn ? QStringLiteral("mnuA") : QStringLiteral("mnuTab"), pos);
+        popup(column == ConversionGrid::kValueColumn ? Menu::AsView : Menu::Table, pos);
     });
-    connect(g, &ConversionGrid::editorRightPressed, this,
-            [this](const QPoint& pos) { popup(QStringLiteral("mnuEditace"), pos); });
+    connect(g, &ConversionGrid::editorRightPressed, this, [this](const QPoint& pos) { popup(Menu::Edit, pos); });
     connect(g, &ConversionGrid::editorTextChanged, this, [this](const QString& text) {
         if (!magnifierOn_) return;
         magnifier_->setMagnifiedText(grid()->nameText(grid()->currentRow()) + QStringLiteral("\r\n") + text,
@@ -283,8 +400,9 @@ void MainWindow::connectCommands()
     });
     // "Další jednotky" stands in the corner while rows are hidden above the top row.
     connect(g, &ConversionGrid::scrolled, this, [this] { panel_->marker()->setVisible(grid()->topRow() > 0); });
-    connect(panel_, &ConversionPanel::rightPressed, this, [this](const QPoint& pos) { popup(QStringLiteral("mnuPrejit"), pos); });
-    connect(infoLine(), &InfoLineLabel::rightReleased, this, [this](const QPoint& pos) { popup(QStringLiteral("mnuKN"), pos); });
+    connect(panel_, &ConversionPanel::rightPressed, this, [this](const QPoint& pos) { popup(Menu::Go, pos); });
+    connect(infoLine(), &InfoLineLabel::rightReleased, this,
+            [this](const QPoint& pos) { popup(Menu::PreviewTarget, pos); });
     connect(panel_->marker(), &QToolButton::clicked, this, [this] {
         ConversionGrid* g = grid();
         g->setCurrentCell(std::max(0, g->currentRow() - 1), ConversionGrid::kValueColumn);
@@ -293,87 +411,12 @@ void MainWindow::connectCommands()
         if (g->topRow() == 0) panel_->marker()->hide();
     });
     connect(splitter_, &SplitterBar::dragFinished, this,
-            [this](int left) { setVlevo(pixelsToTwips(left, logicalDpiX()) + layout::kSplitterWidth); });
-
-    connectNavigator();
+            [this](int left) { setNavigatorWidth(pixelsToTwips(left, logicalDpiX()) + layout::kSplitterWidth); });
 }
 
-void MainWindow::onMenu(const QString& name, int index)
+void MainWindow::popup(Menu menu, const QPoint& globalPos)
 {
-    if (onAsViewMenu(name, index)) return;
-    if (name == QLatin1String("mnuNacist")) reloadCatalogue();
-    else if (name == QLatin1String("mnuKonec")) close();
-    else if (name == QLatin1String("mnuFormatZ")) mnuFormatZ_Click(index);
-    else if (name == QLatin1String("mnuU")) mnuU_Click(index);
-    else if (name == QLatin1String("mnuTema")) mnuTema_Click(index);
-    else if (name == QLatin1String("mnuNavigace")) mnuNavigace_Click(index);
-    else if (name == QLatin1String("mnuLupa")) {
-        setPanelButton(QStringLiteral("Lupa"), !panelButtonPressed(QStringLiteral("Lupa")));
-        LupaOnOff();
-    } else if (name == QLatin1String("mnuInfo")) {
-        setPanelButton(QStringLiteral("Info"), !panelButtonPressed(QStringLiteral("Info")));
-        InfoOnOff();
-    } else if (name == QLatin1String("mnuNahled")) {
-        setPanelButton(QStringLiteral("Náhled"), !panelButtonPressed(QStringLiteral("Náhled")));
-        previewFollow();
-    } else if (name == QLatin1String("mnuNahledUkazuje")) {
-        commands_->action(name, index)->setChecked(true);
-        commands_->action(name, 1 - index)->setChecked(false);
-        view_->setPreviewTarget(index == 1 ? PreviewTarget::EnteredUnit : PreviewTarget::FirstUnit);
-    } else if (name == QLatin1String("mnuHide")) {
-        if (index == 0) reloadCatalogue();
-        else if (index == 1) view_->hideActive();
-        else view_->hideUnmarked();
-    } else if (name == QLatin1String("mnuSkryt")) view_->hideUnmarked();
-    else if (name == QLatin1String("mnuZobrazitVse")) reloadCatalogue();
-    else if (name == QLatin1String("mnuBarvy")) {
-        const bool on = !view_->markingOn();
-        commands_->action(name)->setChecked(on);
-        view_->setMarkingOn(on);
-    } else if (name == QLatin1String("mnuNavigator")) {
-        NavigatorMenu(index);
-        if (index == 0) NavigatorV();
-        else if (index == 1) NavigatorU();
-        else if (index == 2) NavigatorJ();
-    } else if (name == QLatin1String("mnuIkony")) VelicinyI(index);
-    else if (name == QLatin1String("mnuNajit")) mnuNajit_Click();
-}
-
-void MainWindow::onToolButton(const QString& key)
-{
-    if (onAsViewToolButton(key)) return;
-    if (key == QStringLiteral("Náhled")) previewFollow();
-    else if (key == QLatin1String("Lupa")) LupaOnOff();
-    else if (key == QLatin1String("Info")) InfoOnOff();
-    else if (key == QStringLiteral("Zpět")) mnuNavigace_Click(1);
-    else if (key == QStringLiteral("Vpřed")) mnuNavigace_Click(2);
-    else if (key == QStringLiteral("Úroveň")) mnuU_Click(0);
-}
-
-void MainWindow::onToolMenu(const QString& key)
-{
-    if (representations_->jakoEntryClicked(key)) return;
-    const QStringList levels = {QStringLiteral("Vse"), QStringLiteral("Uroven1"), QStringLiteral("Uroven2"),
-                                QStringLiteral("Uroven3")};
-    if (levels.contains(key)) mnuU_Click(int(levels.indexOf(key)));
-}
-
-void MainWindow::onStatusPanel(const QString& key)
-{
-    if (key == QLatin1String("Temata")) {
-        UkazPrevod();
-        NavigatorV();
-    } else if (key == QStringLiteral("Veličiny")) {
-        UkazPrevod();
-        NavigatorJ();
-    } else if (key == QLatin1String("Uroven")) {
-        popup(QStringLiteral("mnuUroven"), QCursor::pos());
-    }
-}
-
-void MainWindow::popup(const QString& menuName, const QPoint& globalPos)
-{
-    if (QMenu* menu = commands_->menu(menuName)) menu->popup(globalPos);
+    commands_->menu(menu)->popup(globalPos);
 }
 
 // ---- catalogue ----
@@ -400,92 +443,86 @@ void MainWindow::fillNavigator()
 
 void MainWindow::updateCounters()
 {
-    commands_->statusPanel(QStringLiteral("Temata"))->setText(topicCounterText(*catalogue_));
-    commands_->statusPanel(QStringLiteral("Veličiny"))->setText(unitCounterText(*catalogue_));
+    commands_->panel(StatusPanel::TopicCount)->setText(topicCounterText(*catalogue_));
+    commands_->panel(StatusPanel::UnitCount)->setText(unitCounterText(*catalogue_));
 }
 
-void MainWindow::mnuU_Click(int index)
+void MainWindow::setLevel(int level)
 {
-    if (index < 0 || index > 3) return;
-    for (int i = 0; i <= 3; ++i) commands_->action(QStringLiteral("mnuU"), i)->setChecked(i == index);
-    setLevelPanel(index);
-    dataConfig_.level = UnitLevel(index);
+    if (level < 0 || level > 3) return;
+    showLevel(level);
+    dataConfig_.level = UnitLevel(level);
     reloadCatalogue();
     grid()->setFocus();
 }
 
-void MainWindow::setLevelPanel(int index)
+void MainWindow::showLevel(int level)
 {
-    QLabel* panel = commands_->statusPanel(QStringLiteral("Uroven"));
-    panel->setText(index == 0 ? QStringLiteral("V") : QString::number(index));
-    panel->setToolTip(index == 0 ? QStringLiteral("Úroveň Vše") : QStringLiteral("Úroveň ") + QString::number(index));
+    if (QAction* chosen = commands_->choice(Group::Level, level)) chosen->setChecked(true);
+    QLabel* panel = commands_->panel(StatusPanel::Level);
+    panel->setText(level == 0 ? QStringLiteral("V") : QString::number(level));
+    panel->setToolTip(level == 0 ? QStringLiteral("Úroveň Vše") : QStringLiteral("Úroveň ") + QString::number(level));
 }
 
 // ---- display formats ----
 
-void MainWindow::FormatZ(int& index)
+void MainWindow::setPrecisionMode(int mode)
 {
-    if (index < 0) index = 0;
-    if (index > 3) index = 3;
+    mode = std::clamp(mode, 0, 3);
     DisplayFormat format = view_->format();
-    format.mode = precisionModeFromIndex(index);
+    format.mode = precisionModeFromIndex(mode);
     view_->setFormat(format);
-    for (int i = 0; i <= 3; ++i) commands_->action(QStringLiteral("mnuFormatZ"), i)->setChecked(i == index);
-    QLabel* panel = commands_->statusPanel(QStringLiteral("Presnost"));
+    QAction* chosen = commands_->choice(Group::PrecisionMode, mode);
+    chosen->setChecked(true);
+    QLabel* panel = commands_->panel(StatusPanel::Precision);
     panel->setText(precisionCode(format.mode));
-    panel->setToolTip(withoutAccessKey(commands_->action(QStringLiteral("mnuFormatZ"), index)->text()));
-}
-
-void MainWindow::mnuFormatZ_Click(int index)
-{
-    FormatZ(index);
+    panel->setToolTip(withoutAccessKey(chosen->text()));
+    if (view_->slot() < 1) return;  // start-up: nothing is shown yet
     view_->ApplyFormat();
     refreshMagnifier();
 }
 
 // ---- topic navigation ----
 
-void MainWindow::Navigace()
+void MainWindow::openCurrentTopic()
 {
     if (currentSlot_ < 1) return;
     view_->FillGrid(currentSlot_);
-    UkazPrevod();
-    NavigaceSet();
+    showConversionPanel();
+    updateBackForward();
 }
 
-void MainWindow::NavigaceSet()
+void MainWindow::updateBackForward()
 {
-    const BackForward state = tolvarin::NavigaceSet(currentSlot_, navigator_->userSlots());
-    commands_->toolButton(QStringLiteral("Zpět"))->setEnabled(state.back);
-    commands_->action(QStringLiteral("mnuNavigace"), 1)->setEnabled(state.back);
-    commands_->toolButton(QStringLiteral("Vpřed"))->setEnabled(state.forward);
-    commands_->action(QStringLiteral("mnuNavigace"), 2)->setEnabled(state.forward);
+    const BackForward state = NavigaceSet(currentSlot_, navigator_->userSlots());
+    commands_->action(Command::PreviousTopic)->setEnabled(state.back);
+    commands_->action(Command::NextTopic)->setEnabled(state.forward);
 }
 
-void MainWindow::UkazPrevod()
+void MainWindow::showConversionPanel()
 {
     if (conversionShown_) return;
     conversionShown_ = true;
     relayout();
 }
 
-void MainWindow::mnuTema_Click(int index)
+void MainWindow::openTopic(int slot)
 {
-    if (index < 1 || index > kBuiltinTopicCount) return;
-    UkazPrevod();
-    currentSlot_ = index;
-    navigator_->selectTopic(index);
-    view_->FillGrid(index);
-    NavigaceSet();
+    if (slot < 1 || slot > kBuiltinTopicCount) return;
+    showConversionPanel();
+    currentSlot_ = slot;
+    navigator_->selectTopic(slot);
+    view_->FillGrid(slot);
+    updateBackForward();
 }
 
-void MainWindow::mnuNavigace_Click(int index)
+void MainWindow::stepTopic(Step step)
 {
-    const int slot = steppedTopic(currentSlot_, index == 1 ? Step::Previous : Step::Next, navigator_->userSlots());
+    const int slot = steppedTopic(currentSlot_, step, navigator_->userSlots());
     if (slot < 1) return;  // nothing is open and there is nothing before it
     currentSlot_ = slot;
     navigator_->selectTopic(slot);
-    Navigace();
+    openCurrentTopic();
 }
 
 // ---- navigator and unit search ----
@@ -496,71 +533,62 @@ void MainWindow::connectNavigator()
     navigator_->searchPanel()->setCatalogue(catalogue_.get());
     connect(navigator_, &NavigatorPanel::topicClicked, this, [this](int slot) {
         currentSlot_ = slot;
-        NavigaceSet();
+        updateBackForward();
     });
     connect(navigator_, &NavigatorPanel::topicActivated, this, [this](int slot) {
         // Enter on an empty list opens the current topic, or topic 1 from the start screen.
         if (slot > 0) currentSlot_ = slot;
         else if (currentSlot_ < 1) currentSlot_ = 1;
         navigator_->selectTopic(currentSlot_);  // the list shows which topic is open
-        Navigace();
+        openCurrentTopic();
     });
-    connect(navigator_, &NavigatorPanel::unitActivated, this, &MainWindow::ShowJednotka);
+    connect(navigator_, &NavigatorPanel::unitActivated, this, &MainWindow::showUnit);
     connect(navigator_, &NavigatorPanel::topicRenamed, this, &MainWindow::onTopicRenamed);
     connect(navigator_, &NavigatorPanel::viewMenuRequested, this, [this](const QPoint& pos) {
-        if (QMenu* menu = commands_->menu(QStringLiteral("mnut")))
-            menu->popup(pos - QPoint(menu->sizeHint().width() / 2, 0));  // centred on the pointer
+        QMenu* menu = commands_->menu(Menu::NavigatorView);
+        menu->popup(pos - QPoint(menu->sizeHint().width() / 2, 0));  // centred on the pointer
     });
     // A tab chosen by the user: the list's selected quantity becomes the
     // current topic (not opened); the unit list leaves the topic as it is.
     connect(navigator_, &NavigatorPanel::pageChosen, this, [this](Page page) {
-        showNavigatorList(int(page));
+        showNavigatorList(page);
         const int slot = page == Page::Units ? 0 : navigator_->selectedSlot(page);
         if (slot < 1) return;
         currentSlot_ = slot;
-        NavigaceSet();
+        updateBackForward();
     });
 }
 
-void MainWindow::NavigatorV() { showNavigatorList(int(NavigatorPanel::Page::Topics)); }
-void MainWindow::NavigatorJ() { showNavigatorList(int(NavigatorPanel::Page::Units)); }
-void MainWindow::NavigatorU() { showNavigatorList(int(NavigatorPanel::Page::User)); }
+void MainWindow::showTopicList() { showNavigatorList(NavigatorPanel::Page::Topics); }
+void MainWindow::showUnitList() { showNavigatorList(NavigatorPanel::Page::Units); }
+void MainWindow::showUserTopicList() { showNavigatorList(NavigatorPanel::Page::User); }
 
-// The steps NavigatorV, NavigatorJ and NavigatorU share. Before the window is
-// on screen (start-up) the focus, the selection and UkazPrevod are skipped.
-void MainWindow::showNavigatorList(int pageIndex)
+// Before the window is on screen (start-up) the focus, the selection and
+// the conversion panel are left alone.
+void MainWindow::showNavigatorList(NavigatorPanel::Page page)
 {
-    const auto page = NavigatorPanel::Page(pageIndex);
     const bool onScreen = isVisible();
-    if (onScreen && page != NavigatorPanel::Page::Topics) UkazPrevod();
+    if (onScreen && page != NavigatorPanel::Page::Topics) showConversionPanel();
     if (view_->slot() < 1) title_->setText(NavigatorPanel::selectionTitle(page));
     navigator_->showPage(page, onScreen && isEnabled());
-    NavigatorMenu(NavigatorPanel::menuIndex(page));
-    NaviPanelSet(NavigatorPanel::panelText(page));
+    if (QAction* shown = commands_->choice(Group::NavigatorList, int(page))) shown->setChecked(true);
+    commands_->panel(StatusPanel::NavigatorList)->setText(NavigatorPanel::panelText(page));
 }
 
-void MainWindow::NavigatorMenu(int polozka)
+void MainWindow::setLargeIcons(bool large)
 {
-    for (int i = 0; i <= 2; ++i) commands_->action(QStringLiteral("mnuNavigator"), i)->setChecked(i == polozka);
+    navigator_->setLargeIcons(large);
+    commands_->choice(Group::NavigatorView, large ? 0 : 1)->setChecked(true);
 }
 
-void MainWindow::NaviPanelSet(const QString& text) { commands_->statusPanel(QStringLiteral("Navi"))->setText(text); }
-
-void MainWindow::VelicinyI(int value)
-{
-    if (value != 0 && value != 1) return;
-    navigator_->setLargeIcons(value == 0);
-    for (int i = 0; i <= 1; ++i) commands_->action(QStringLiteral("mnuIkony"), i)->setChecked(i == value);
-}
-
-void MainWindow::ShowJednotka(const QString& tag)
+void MainWindow::showUnit(const QString& tag)
 {
     int slot = 0;
     int row = 0;
     if (!parseUnitTag(tag, &slot, &row) || slot < 1) return;
     currentSlot_ = slot;
     navigator_->selectTopic(slot);
-    Navigace();
+    openCurrentTopic();
     ConversionGrid* g = grid();
     if (row < 1 || row > g->rowCount()) return;
     g->setCurrentCell(row - 1, ConversionGrid::kValueColumn);
@@ -569,15 +597,14 @@ void MainWindow::ShowJednotka(const QString& tag)
     panel_->marker()->setVisible(g->topRow() > 0);
 }
 
-void MainWindow::mnuNajit_Click() { navigator_->showSearch(); }
+void MainWindow::showSearch() { navigator_->showSearch(); }
 
 void MainWindow::onTopicRenamed(int slot, const QString& title)
 {
     catalogue_->setTitle(slot, title);
-    if (slot <= kBuiltinTopicCount) {
+    if (QAction* entry = commands_->topicAction(slot)) {
         QString caption = title;
-        commands_->action(QStringLiteral("mnuTema"), slot)
-            ->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));  // a "&" is shown, not an access key
+        entry->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));  // a "&" is shown, not an access key
     }
     if (view_->slot() == slot) {
         title_->setText(QLatin1Char(' ') + title +
@@ -587,34 +614,38 @@ void MainWindow::onTopicRenamed(int slot, const QString& title)
 
 // ---- panels ----
 
-bool MainWindow::panelButtonPressed(const QString& key) const { return commands_->toolButton(key)->isChecked(); }
-
-void MainWindow::setPanelButton(const QString& key, bool pressed) { commands_->toolButton(key)->setChecked(pressed); }
-
-void MainWindow::previewFollow()
+void MainWindow::setPreviewShown(bool shown)
 {
-    const bool on = panelButtonPressed(QStringLiteral("Náhled"));
-    commands_->action(QStringLiteral("mnuNahled"))->setChecked(on);
-    infoLine()->setVisible(on);
+    QAction* preview = commands_->action(Command::Preview);
+    if (preview->isChecked() != shown) {
+        preview->setChecked(shown);  // reports back here
+        return;
+    }
+    infoLine()->setVisible(shown);
 }
 
-void MainWindow::LupaOnOff()
+void MainWindow::setMagnifierShown(bool wanted)
 {
-    const bool wanted = panelButtonPressed(QStringLiteral("Lupa"));
+    QAction* magnifier = commands_->action(Command::Magnifier);
     // The magnifier shows rows of an open topic; without one it stays off.
     const bool on = wanted && conversionShown_;
-    if (wanted != on) setPanelButton(QStringLiteral("Lupa"), on);
-    commands_->action(QStringLiteral("mnuLupa"))->setChecked(on);
+    if (magnifier->isChecked() != on) {
+        magnifier->setChecked(on);  // reports back here
+        return;
+    }
     if (on == magnifierOn_) return;
     magnifierOn_ = on;
     relayout();
     refreshMagnifier();
 }
 
-void MainWindow::InfoOnOff()
+void MainWindow::setInfoPanelShown(bool shown)
 {
-    const bool on = panelButtonPressed(QStringLiteral("Info"));
-    commands_->action(QStringLiteral("mnuInfo"))->setChecked(on);
+    QAction* info = commands_->action(Command::InfoPanel);
+    if (info->isChecked() != shown) {
+        info->setChecked(shown);  // reports back here
+        return;
+    }
     relayout();
     refreshInfoPanel();
 }
@@ -627,13 +658,13 @@ void MainWindow::refreshMagnifier()
 
 void MainWindow::refreshInfoPanel()
 {
-    if (!commands_->action(QStringLiteral("mnuInfo"))->isChecked()) return;
+    if (!commands_->action(Command::InfoPanel)->isChecked()) return;
     QString text = view_->infoPanelText();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     infoPanel_->setPlainText(text);
 }
 
-void MainWindow::ShowInfoLine(const QString& text, bool important, const QColor& colour)
+void MainWindow::showInfoLine(const QString& text, bool important, const QColor& colour)
 {
     if (infoLine()->isVisibleTo(panel_)) {
         infoLine()->setInfo(text, colour);
@@ -642,27 +673,21 @@ void MainWindow::ShowInfoLine(const QString& text, bool important, const QColor&
     }
     const ConversionGrid* g = grid();
     const bool cellHasText = g->currentRow() >= 0 && !g->valueText(g->currentRow()).isEmpty();
-    commands_->toolButton(QStringLiteral("Jako"))->setEnabled(cellHasText && !infoLine()->fullText().isEmpty());
+    commands_->action(Command::AsRemembered)->setEnabled(cellHasText && !infoLine()->fullText().isEmpty());
 }
 
 void MainWindow::enableTopicCommands()
 {
-    for (const char* key : {"Náhled", "Lupa", "Info"}) commands_->toolButton(QString::fromUtf8(key))->setEnabled(true);
-    for (const char* name : {"mnuRadek", "mnuNahled", "mnuLupa", "mnuInfo", "mnuPredpony", "mnuA"})
-        commands_->action(QString::fromLatin1(name))->setEnabled(true);
+    for (Command command : {Command::Preview, Command::Magnifier, Command::InfoPanel, Command::PrefixView})
+        commands_->action(command)->setEnabled(true);
+    for (Menu menu : {Menu::Rows, Menu::AsView}) commands_->menu(menu)->menuAction()->setEnabled(true);
 }
 
 // ---- layout ----
 
-void MainWindow::setVlevo(int twips)
+void MainWindow::setNavigatorWidth(int twips)
 {
-    vlevo_ = twips;
-    Doleva();
-}
-
-void MainWindow::Doleva()
-{
-    vlevo_ = clampVlevo(vlevo_, pixelsToTwips(width(), logicalDpiX()));
+    navigatorWidth_ = twips;
     relayout();
 }
 
@@ -670,13 +695,13 @@ void MainWindow::relayout()
 {
     if (!client_) return;
     const double dpi = logicalDpiX();
-    vlevo_ = clampVlevo(vlevo_, pixelsToTwips(width(), dpi));
+    navigatorWidth_ = clampNavigatorWidth(navigatorWidth_, pixelsToTwips(width(), dpi));
     MainLayoutInput input;
     input.clientWidth = pixelsToTwips(client_->width(), dpi);
     input.clientHeight = pixelsToTwips(client_->height(), dpi);
-    input.vlevo = vlevo_;
+    input.navigatorWidth = navigatorWidth_;
     input.magnifierOn = magnifierOn_;
-    input.infoPanelOn = panelButtonPressed(QStringLiteral("Info"));
+    input.infoPanelOn = commands_->action(Command::InfoPanel)->isChecked();
     layout_ = computeMainLayout(input);
 
     magnifier_->setVisible(layout_.magnifierVisible);
@@ -700,7 +725,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == client_ && event->type() == QEvent::Resize) relayout();
     if (watched == title_ && event->type() == QEvent::MouseButtonPress) {
-        popup(QStringLiteral("mnuPrejit"), client_->mapToGlobal(panel_->geometry().topLeft()));
+        popup(Menu::Go, client_->mapToGlobal(panel_->geometry().topLeft()));
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -721,23 +746,20 @@ void MainWindow::buildAsViewCommands(ClipboardAccess* clipboard)
     representation.locale = locale_;
     representation.settings = &representationSettings_;
     representation.showInfoLine = [this](const QString& text, bool important, const QColor& colour) {
-        ShowInfoLine(text, important, colour);
+        showInfoLine(text, important, colour);
     };
     representation.magnify = [this](const QString& text) {
         if (magnifierOn_) magnifier_->setMagnifiedText(text, kMagnifierPointSize);
     };
     representations_ = new RepresentationCommands(std::move(representation), this);
 
-    ClipboardCommands::Surfaces surfaces;
-    surfaces.copy = {commands_->action(QStringLiteral("mnuKopirovat")),
-                     commands_->toolButton(QStringLiteral("Kopírovat"))};
-    surfaces.paste = {commands_->action(QStringLiteral("mnuVlozit")), commands_->toolButton(QStringLiteral("Vložit"))};
+    const ClipboardCommands::Surfaces surfaces{commands_->action(Command::Copy), commands_->action(Command::Paste)};
     clipboardCommands_ = std::make_unique<ClipboardCommands>(grid(), view_, *clipboard, locale_, surfaces);
-    ClipboardCommands* refresh = clipboardCommands_.get();
-    connect(view_, &ConversionView::filled, refresh, &ClipboardCommands::RefreshClipboardCommands);
-    connect(view_, &ConversionView::currentRowChanged, refresh, &ClipboardCommands::RefreshClipboardCommands);
-    connect(view_, &ConversionView::converted, refresh, &ClipboardCommands::RefreshClipboardCommands);
-    connect(view_, &ConversionView::commitFailed, refresh, &ClipboardCommands::RefreshClipboardCommands);
+    ClipboardCommands* update = clipboardCommands_.get();
+    connect(view_, &ConversionView::filled, update, &ClipboardCommands::updateEnabled);
+    connect(view_, &ConversionView::currentRowChanged, update, &ClipboardCommands::updateEnabled);
+    connect(view_, &ConversionView::converted, update, &ClipboardCommands::updateEnabled);
+    connect(view_, &ConversionView::commitFailed, update, &ClipboardCommands::updateEnabled);
 
     PrefixViewCommand::Target prefixes;
     prefixes.catalogue = catalogue_.get();
@@ -746,34 +768,13 @@ void MainWindow::buildAsViewCommands(ClipboardAccess* clipboard)
     prefixes.clipboard = clipboard;
     prefixes.messages = messages_;
     prefixes.locale = locale_;
-    prefixes.openTopic = [this](int slot) { mnuTema_Click(slot); };
+    prefixes.openTopic = [this](int slot) { openTopic(slot); };
     prefixView_ = new PrefixViewCommand(std::move(prefixes), this);
     connect(prefixView_, &PrefixViewCommand::shown, this, [this] {
-        clipboardCommands_->RefreshClipboardCommands();
+        clipboardCommands_->updateEnabled();
         refreshMagnifier();
         refreshInfoPanel();
     });
-}
-
-bool MainWindow::onAsViewMenu(const QString& name, int index)
-{
-    if (name == QLatin1String("mnuSoustava")) representations_->mnuSoustava_Click(index);
-    else if (name == QLatin1String("mnuZlomek")) representations_->mnuZlomek_Click();
-    else if (name == QLatin1String("mnuLatin")) representations_->mnuLatin_Click();
-    else if (name == QLatin1String("mnuKopirovat")) clipboardCommands_->mnuKopirovat_Click();
-    else if (name == QLatin1String("mnuVlozit")) clipboardCommands_->mnuVlozit_Click();
-    else if (name == QLatin1String("mnuPredpony")) prefixView_->PredponyView();
-    else return false;
-    return true;
-}
-
-bool MainWindow::onAsViewToolButton(const QString& key)
-{
-    if (key == QLatin1String("Jako")) representations_->repeatRemembered();
-    else if (key == QStringLiteral("Kopírovat")) clipboardCommands_->mnuKopirovat_Click();
-    else if (key == QStringLiteral("Vložit")) clipboardCommands_->mnuVlozit_Click();
-    else return false;
-    return true;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)

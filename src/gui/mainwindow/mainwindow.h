@@ -3,8 +3,11 @@
 #include "catalogue/datafileconfig.h"
 #include "catalogue/unitcatalogue.h"
 #include "common/messagesink.h"
+#include "mainwindow/commandtable.h"
 #include "mainwindow/representationcommands.h"
 #include "mainwindow/windowlayout.h"
+#include "navigation/navigatorpanel.h"
+#include "navigation/topicnavigation.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -26,7 +29,6 @@ class InfoLineLabel;
 class Lifecycle;
 struct Settings;
 class MagnifierPanel;
-class NavigatorPanel;
 class PrefixViewCommand;
 class SplitterBar;
 
@@ -40,8 +42,9 @@ struct MainWindowOptions {
     ClipboardAccess* clipboard = nullptr;  // default: the system clipboard
 };
 
-// frmTolvarin: wires the catalogue, the conversion grid, the navigator and the
-// command surfaces together and lays the window out by its twips arithmetic.
+// The main window: wires the catalogue, the conversion grid, the navigator
+// and the command surfaces together and lays the window out by its twips
+// arithmetic.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -60,10 +63,13 @@ public:
     void setTopicTitles(const QStringList& builtin, const QList<std::pair<int, QString>>& user);
     void openStartTopic(int topic, int level);
     void setGridLines(bool shown);
-    void setMenuCaption(const QString& name, int index, const QString& caption);
-    void setMenuChecked(const QString& name, int index, bool checked);
+    void setCommandCaption(Command command, const QString& caption);
+    void setCommandChecked(Command command, bool checked);
+    // Removes the marks of the preview, the magnifier, the information panel
+    // and "always on top", and closes what they show.
     void clearPanelMarks();
-    void setPanel(const QString& key, bool on);  // "Náhled", "Lupa", "Info"
+    // The stored magnifier: on before the start topic is open.
+    void restoreMagnifier();
     // What the quit routine writes.
     QStringList builtinTopicTitles() const;
     QList<std::pair<int, QString>> userTopicTitles() const;
@@ -71,26 +77,25 @@ public:
 
     // Topic navigation.
     int currentTopic() const { return currentSlot_; }
-    void Navigace();
-    void NavigaceSet();
-    void UkazPrevod();
-    void mnuTema_Click(int index);
-    void mnuNavigace_Click(int index);
+    void openCurrentTopic();
+    void updateBackForward();
+    void showConversionPanel();
+    void openTopic(int slot);
+    void stepTopic(Step step);
 
-    // Commands of the grid and the display.
+    // Commands of the grid and the display. The setters of shown panels keep
+    // their commands' check marks in step.
     void reloadCatalogue();
-    void mnuU_Click(int index);
-    void mnuFormatZ_Click(int index);
-    void FormatZ(int& index);
-    void setPanelButton(const QString& key, bool pressed);  // the toolbar button alone
-    void LupaOnOff();
-    void InfoOnOff();
-    void previewFollow();
-    void ShowInfoLine(const QString& text, bool important, const QColor& colour);
+    void setLevel(int level);          // 0 every level, 1 to 3
+    void setPrecisionMode(int mode);   // 0 single, 1 double, 2 scientific, 3 fixed
+    void setMagnifierShown(bool shown);  // refused while no topic is shown
+    void setInfoPanelShown(bool shown);
+    void setPreviewShown(bool shown);
+    void showInfoLine(const QString& text, bool important, const QColor& colour);
 
     int conversionCount() const { return conversions_; }
-    int vlevo() const { return vlevo_; }
-    void setVlevo(int twips);
+    int navigatorWidth() const { return navigatorWidth_; }
+    void setNavigatorWidth(int twips);
     MainLayout currentLayout() const { return layout_; }
 
     // The parts a user sees, for tests.
@@ -113,14 +118,12 @@ public:
     PrefixViewCommand* prefixView() const { return prefixView_; }
 
     // ---- navigator and unit search ----
-    void NavigatorV();  // the built-in quantities
-    void NavigatorJ();  // the units
-    void NavigatorU();  // the user quantities
-    void NavigatorMenu(int polozka);
-    void NaviPanelSet(const QString& text);
-    void VelicinyI(int value);  // 0 large icons, 1 list
-    void ShowJednotka(const QString& tag);
-    void mnuNajit_Click();
+    void showTopicList();
+    void showUnitList();
+    void showUserTopicList();
+    void setLargeIcons(bool large);  // in the quantity lists; otherwise a list with small icons
+    void showUnit(const QString& tag);
+    void showSearch();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -131,29 +134,24 @@ protected:
 private:
     void buildClientArea();
     void connectCommands();
-    void onMenu(const QString& name, int index);
-    void onToolButton(const QString& key);
-    void onToolMenu(const QString& key);
-    void onStatusPanel(const QString& key);
+    void connectView();
+    void runCommand(Command command);
+    void onPanelClicked(StatusPanel panel);
     void fillNavigator();
     void updateCounters();
     void relayout();
-    void Doleva();
     void refreshMagnifier();
     void refreshInfoPanel();
     void enableTopicCommands();
-    void setLevelPanel(int index);
-    void popup(const QString& menuName, const QPoint& globalPos);
-    bool panelButtonPressed(const QString& key) const;
+    void showLevel(int level);
+    void popup(Menu menu, const QPoint& globalPos);
 
     // ---- Aktuální jako, clipboard and prefixes ----
     void buildAsViewCommands(ClipboardAccess* clipboard);
-    bool onAsViewMenu(const QString& name, int index);
-    bool onAsViewToolButton(const QString& key);
 
     // ---- navigator and unit search ----
     void connectNavigator();
-    void showNavigatorList(int page);
+    void showNavigatorList(NavigatorPanel::Page page);
     void onTopicRenamed(int slot, const QString& title);
 
     std::unique_ptr<UnitCatalogue> catalogue_;
@@ -175,8 +173,8 @@ private:
 
     MainLayout layout_;
     int currentSlot_ = 0;
-    int vlevo_ = layout::kDefaultVlevo;
-    bool conversionShown_ = false;  // UkazPrevod has brought the conversion panel into view
+    int navigatorWidth_ = layout::kDefaultNavigatorWidth;
+    bool conversionShown_ = false;  // the conversion panel has come into view
     bool magnifierOn_ = false;
     int conversions_ = 0;
 

@@ -16,7 +16,7 @@ namespace tolvarin {
 
 PrefixViewCommand::PrefixViewCommand(Target target, QObject* parent) : QObject(parent), target_(std::move(target)) {}
 
-void PrefixViewCommand::PredponyView()
+void PrefixViewCommand::showPrefixes()
 {
     ConversionGrid* grid = target_.grid;
     if (grid->isEditing()) grid->commitEdit();
@@ -26,7 +26,7 @@ void PrefixViewCommand::PredponyView()
     if (value.isEmpty()) return;
     const QString unitName = grid->nameText(row);
 
-    // FillGrid leaves row 0 current, and the prefix topic's first row is the
+    // Filling the grid leaves row 0 current, and the prefix topic's first row is the
     // factor 1: the value is read there.
     constexpr int kValueRow = 0;
     const Result<PrefixViewValues> values =

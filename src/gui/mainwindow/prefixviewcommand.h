@@ -14,7 +14,7 @@ class ConversionGrid;
 class MessageSink;
 class UnitCatalogue;
 
-// mnuPredpony (F5): the current value across the decimal prefixes. Opens the
+// "Předpony" (F5): the current value across the decimal prefixes. Opens the
 // prefix topic, writes the value into every prefix row and brings the row
 // whose number lies between 1 and 1000 to the top; the title names the unit
 // the value came from.
@@ -29,20 +29,20 @@ public:
         ClipboardAccess* clipboard = nullptr;
         MessageSink* messages = nullptr;
         QLocale locale;
-        // Opens a topic as the topic menu does: current slot, FillGrid, the
+        // Opens a topic as the topic menu does: current slot, the grid, the
         // quantity list's selection, back and forward.
         std::function<void(int slot)> openTopic;
     };
 
     explicit PrefixViewCommand(Target target, QObject* parent = nullptr);
 
-    // PredponyView. Does nothing when the current cell is empty. The value
+    // Does nothing when the current cell is empty. The value
     // goes to the clipboard, as the user may want it elsewhere, but the view
     // is built from the text held here, so that another program writing to
     // the clipboard in between cannot change it. A value that no prefix row
     // can show (beyond the double range) is refused with the conversion's
     // failure message before anything changes.
-    void PredponyView();
+    void showPrefixes();
 
 signals:
     // The prefix topic is open and its values are written.

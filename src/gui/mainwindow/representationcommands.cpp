@@ -15,40 +15,32 @@ namespace tolvarin {
 
 namespace {
 
-const QString kJako = QStringLiteral("Jako");
-
-// The drop-down entries' keys and the commands they run: index 0-4 of
-// mnuSoustava, or the fraction and the Roman numeral.
-enum class Command { Soustava, Zlomek, Latin };
-struct EntryCommand {
-    const char* key;
+// The representations and what they show: a number system, or the
+// fraction and the Roman numeral.
+enum class Shown { InBase, Fraction, Roman };
+struct Representation {
     Command command;
-    int index;
+    Shown shown;
+    int system;
 };
-constexpr EntryCommand kEntryCommands[] = {
-    {"Binarne", Command::Soustava, kSoustavaBinarne},
-    {"Oktalne", Command::Soustava, kSoustavaOktalne},
-    {"Hexadecimalne", Command::Soustava, kSoustavaHexadecimalne},
-    {"Vlastni", Command::Soustava, kSoustavaVlastni},
-    {"VlastniD", Command::Soustava, kSoustavaVlastniDesetinna},
-    {"Zlomek", Command::Zlomek, 0},
-    {"Rimsky", Command::Latin, 0},
+constexpr Representation kRepresentations[] = {
+    {Command::AsBinary, Shown::InBase, kSoustavaBinarne},
+    {Command::AsOctal, Shown::InBase, kSoustavaOktalne},
+    {Command::AsHex, Shown::InBase, kSoustavaHexadecimalne},
+    {Command::AsOwnBase, Shown::InBase, kSoustavaVlastni},
+    {Command::AsOwnBaseWithPlaces, Shown::InBase, kSoustavaVlastniDesetinna},
+    {Command::AsFraction, Shown::Fraction, 0},
+    {Command::AsRoman, Shown::Roman, 0},
 };
-
-const ToolMenuEntry* jakoEntry(const QString& key)
-{
-    const ToolButtonDef* button = findToolButton(kJako);
-    if (!button) return nullptr;
-    for (const ToolMenuEntry& entry : button->entries)
-        if (entry.key == key) return &entry;
-    return nullptr;
-}
 
 }  // namespace
 
 RepresentationCommands::RepresentationCommands(Target target, QObject* parent)
     : QObject(parent), target_(std::move(target))
 {
+    connect(target_.commands, &CommandSurfaces::chosenFromDropDown, this, [this](Command button, Command entry) {
+        if (button == Command::AsRemembered) chooseForButton(entry);
+    });
 }
 
 QString RepresentationCommands::currentCellText()
@@ -61,20 +53,20 @@ QString RepresentationCommands::currentCellText()
     return row < 0 ? QString() : grid->valueText(row);
 }
 
-void RepresentationCommands::mnuSoustava_Click(int index)
+void RepresentationCommands::showInBase(int index)
 {
     const QString text = currentCellText();
     const RepresentationSettings& s = *target_.settings;
     show(SoustavaResult(index, text, s.numBase, s.numBaseDec, target_.locale));
 }
 
-void RepresentationCommands::mnuZlomek_Click()
+void RepresentationCommands::showFraction()
 {
     const QString text = currentCellText();
     show(ZlomekResult(text, target_.settings->zCitlivost, target_.locale));
 }
 
-void RepresentationCommands::mnuLatin_Click()
+void RepresentationCommands::showRoman()
 {
     show(RimskyResult(currentCellText(), target_.locale));
 }
@@ -96,14 +88,14 @@ void RepresentationCommands::show(const RepresentationResult& result)
     target_.grid->setFocus();
 }
 
-bool RepresentationCommands::runEntry(const QString& key)
+bool RepresentationCommands::showAs(Command command)
 {
-    for (const EntryCommand& entry : kEntryCommands) {
-        if (key != QLatin1String(entry.key)) continue;
-        switch (entry.command) {
-            case Command::Soustava: mnuSoustava_Click(entry.index); break;
-            case Command::Zlomek: mnuZlomek_Click(); break;
-            case Command::Latin: mnuLatin_Click(); break;
+    for (const Representation& r : kRepresentations) {
+        if (r.command != command) continue;
+        switch (r.shown) {
+            case Shown::InBase: showInBase(r.system); break;
+            case Shown::Fraction: showFraction(); break;
+            case Shown::Roman: showRoman(); break;
         }
         return true;
     }
@@ -112,19 +104,16 @@ bool RepresentationCommands::runEntry(const QString& key)
 
 void RepresentationCommands::repeatRemembered()
 {
-    runEntry(remembered_);
+    showAs(remembered_);
 }
 
-bool RepresentationCommands::jakoEntryClicked(const QString& key)
+void RepresentationCommands::chooseForButton(Command command)
 {
-    const ToolMenuEntry* entry = jakoEntry(key);
-    if (!entry || !runEntry(key)) return false;
-    target_.commands->setToolButtonImage(kJako, entry->buttonImage);
-    if (entry->remembered) {
-        remembered_ = key;
-        target_.commands->toolButton(kJako)->setToolTip(entry->text);
-    }
-    return true;
+    const CommandInfo& info = commandInfo(command);
+    target_.commands->setPicture(Command::AsRemembered, info.picture);
+    if (!info.remembered) return;
+    remembered_ = command;
+    target_.commands->action(Command::AsRemembered)->setToolTip(info.buttonToolTip());
 }
 
 }  // namespace tolvarin

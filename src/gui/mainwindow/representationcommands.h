@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow/commandtable.h"
+
 #include <QColor>
 #include <QLocale>
 #include <QObject>
@@ -22,7 +24,7 @@ struct RepresentationSettings {
     int zCitlivost = 3;
 };
 
-// The menu "Aktuální jako" (mnuSoustava 0-4, mnuZlomek, mnuLatin) and the
+// The representations of "Aktuální jako" (AsBinary ... AsRoman) and the
 // toolbar button "Jako" with its drop-down and remembered choice. Each
 // command shows the current cell's value in one line of the information
 // line; the arithmetic is the core's.
@@ -35,7 +37,7 @@ public:
         ConversionGrid* grid = nullptr;
         QLocale locale;
         const RepresentationSettings* settings = nullptr;
-        // ShowInfoLine of the window.
+        // showInfoLine of the window.
         std::function<void(const QString& text, bool important, const QColor& colour)> showInfoLine;
         // Shows a result in the magnifier when the magnifier is on.
         std::function<void(const QString& text)> magnify;
@@ -43,26 +45,26 @@ public:
 
     explicit RepresentationCommands(Target target, QObject* parent = nullptr);
 
-    void mnuSoustava_Click(int index);
-    void mnuZlomek_Click();
-    void mnuLatin_Click();
-
+    // Shows the current value as AsBinary ... AsRoman say; false for other commands.
+    bool showAs(Command command);
     // The "Jako" button: repeats the remembered representation.
     void repeatRemembered();
-    // An entry of the "Jako" drop-down: runs it and gives the button the
-    // entry's picture; a remembered entry also becomes the button's choice
-    // and tooltip. False for keys that are not entries of "Jako".
-    bool jakoEntryClicked(const QString& key);
-    // One of "Binarne", "Oktalne", "Hexadecimalne", "Zlomek", "Rimsky".
-    QString remembered() const { return remembered_; }
+    // A representation chosen from the "Jako" drop-down (it runs as its
+    // action is triggered): the button takes its picture, and a remembered
+    // one also becomes the button's choice and tooltip.
+    void chooseForButton(Command command);
+    // One of AsBinary, AsOctal, AsHex, AsFraction, AsRoman.
+    Command remembered() const { return remembered_; }
 
 private:
-    bool runEntry(const QString& key);
+    void showInBase(int system);
+    void showFraction();
+    void showRoman();
     QString currentCellText();
     void show(const RepresentationResult& result);
 
     Target target_;
-    QString remembered_ = QStringLiteral("Binarne");
+    Command remembered_ = Command::AsBinary;
 };
 
 }  // namespace tolvarin

@@ -63,16 +63,6 @@ private:
 
 }  // namespace
 
-int NavigatorPanel::menuIndex(Page page)
-{
-    switch (page) {
-        case Page::Topics: return 0;
-        case Page::User: return 1;
-        case Page::Units: return 2;
-    }
-    return 0;
-}
-
 QString NavigatorPanel::panelText(Page page)
 {
     switch (page) {
@@ -90,12 +80,12 @@ QString NavigatorPanel::selectionTitle(Page page)
 
 NavigatorPanel::NavigatorPanel(QWidget* parent)
     : QTabWidget(parent),
-      topics_(makeList(QStringLiteral("lvwTema"))),
-      units_(makeList(QStringLiteral("lvwJednotky"))),
-      user_(makeList(QStringLiteral("lvwUser"))),
+      topics_(makeList(QStringLiteral("topicList"))),
+      units_(makeList(QStringLiteral("unitList"))),
+      user_(makeList(QStringLiteral("userTopicList"))),
       search_(new SearchPanel(this))
 {
-    setObjectName(QStringLiteral("tabNavigator"));
+    setObjectName(QStringLiteral("navigator"));
     // The navigator is narrow: the tabs stand along its left edge, so their
     // captions are readable in full however narrow the column is.
     setTabPosition(QTabWidget::West);

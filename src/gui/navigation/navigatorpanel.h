@@ -9,20 +9,20 @@ namespace tolvarin {
 
 class SearchPanel;
 
-// The navigator column: the built-in quantities (lvwTema), the alphabetical
-// list of all units (lvwJednotky) and the user quantities (lvwUser), switched
-// by the tab strip tabNavigator. Items of the quantity lists carry their
-// topic slot, items of the unit list their unit tag. The search panel picFind
-// takes the place of the lists while it is shown; the tabs stay usable.
+// The navigator column: the built-in quantities, the alphabetical list of
+// all units and the user quantities, switched by a tab strip. Items of the
+// quantity lists carry their topic slot, items of the unit list their unit
+// tag. The search panel takes the place of the lists while it is shown; the
+// tabs stay usable.
 class NavigatorPanel : public QTabWidget {
     Q_OBJECT
 
 public:
+    // The tabs; Group::NavigatorList's values are these numbers.
     enum class Page { Topics = 0, Units = 1, User = 2 };
 
-    // What the window shows for a list: the mnuNavigator entry, the text of
-    // the status panel "Navi" and the title line while no topic is open.
-    static int menuIndex(Page page);
+    // What the window shows for a list: the text of the navigator's status
+    // panel and the title line while no topic is open.
     static QString panelText(Page page);
     static QString selectionTitle(Page page);
 
@@ -50,7 +50,7 @@ public:
     void selectTopic(int slot);
     // The slot of the selected item of a quantity list, or 0.
     int selectedSlot(Page page) const;
-    // The panel's part of NavigatorV/J/U: hides the search panel and selects
+    // The panel's part of showing a list: hides the search panel and selects
     // the tab. Interactive (the window is on screen) also gives the list the
     // focus; the unit and user lists then select their first item.
     void showPage(Page page, bool interactive = false);
@@ -58,8 +58,8 @@ public:
     void showSearch();
     bool searchShown() const;
 
-    // VelicinyI: large icons in rows (true) or a list with small icons, for
-    // both quantity lists.
+    // Large icons in rows (true) or a list with small icons, for both
+    // quantity lists.
     void setLargeIcons(bool large);
     bool largeIcons() const;
 

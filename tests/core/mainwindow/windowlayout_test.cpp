@@ -6,16 +6,16 @@ using namespace tolvarin;
 
 namespace {
 
-TEST(WindowLayout, VlevoKeepsTheNavigatorAndTheConversionArea)
+TEST(WindowLayout, NavigatorWidthKeepsTheNavigatorAndTheConversionArea)
 {
     struct Case {
-        int vlevo;
+        int width;
         int windowWidth;
         int expected;
     };
     const Case cases[] = {{100, 7590, 550},   {550, 7590, 550},   {1700, 7590, 1700},
                           {4000, 7590, 3590}, {3590, 7590, 3590}, {9000, 12000, 8000}};
-    for (const Case& c : cases) EXPECT_EQ(clampVlevo(c.vlevo, c.windowWidth), c.expected) << c.vlevo;
+    for (const Case& c : cases) EXPECT_EQ(clampNavigatorWidth(c.width, c.windowWidth), c.expected) << c.width;
 }
 
 TEST(WindowLayout, WindowDoesNotShrinkBelowItsMinimum)

@@ -25,13 +25,9 @@
 #include <memory>
 
 using namespace tolvarin;
+using tolvarin::test::u;
 
 namespace {
-
-QString u(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // The clipboard of a test. With keepsOtherText set, another program seems
 // to overwrite everything the window puts there.
@@ -118,9 +114,9 @@ protected:
     }
 
     ConversionGrid* grid() const { return window->grid(); }
-    QAction* action(const char* name, int index = -1) const { return window->commands()->action(u(name), index); }
-    QAction* button(const char* key) const { return window->commands()->toolButton(u(key)); }
-    QAction* jakoEntry(const char* key) const { return window->commands()->toolMenuEntry(u("Jako"), u(key)); }
+    QAction* action(Command command) const { return window->commands()->action(command); }
+    QAction* topic(int slot) const { return window->commands()->topicAction(slot); }
+    QToolButton* button(Command command) const { return window->commands()->toolButton(command); }
     QString info() const { return window->infoLine()->fullText(); }
     QColor infoColour() const { return window->infoLine()->palette().color(QPalette::WindowText); }
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
@@ -128,21 +124,12 @@ protected:
         QTest::keyClick(grid(), Qt::Key(key), modifiers);
     }
 
-    void typeInto(int row, const QString& text)
-    {
-        grid()->setCurrentCell(row, ConversionGrid::kValueColumn);
-        const QRect cell = grid()->visualRect(grid()->model()->index(row, ConversionGrid::kValueColumn));
-        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
-        ASSERT_TRUE(grid()->isEditing());
-        grid()->editor()->selectAll();
-        QTest::keyClicks(grid()->editor(), text);
-        QTest::keyClick(grid()->editor(), Qt::Key_Return);
-    }
+    void typeInto(int row, const QString& text) { test::typeIntoGrid(grid(), row, text); }
 
     // Opens lengths and enters a value into a row.
     void enterLength(int row, const char* value)
     {
-        action("mnuTema", 1)->trigger();
+        topic(1)->trigger();
         typeInto(row, u(value));
     }
 
@@ -151,7 +138,7 @@ protected:
     {
         const QRect cell = grid()->visualRect(grid()->model()->index(row, ConversionGrid::kValueColumn));
         QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, cell.center());
-        return window->commands()->menu(QStringLiteral("mnuA"));
+        return window->commands()->menu(Menu::AsView);
     }
 
     test::TestFolder folder;
@@ -165,38 +152,37 @@ protected:
 struct RepresentationCase {
     const char* value;
     int shortcut;  // with Ctrl; 0: the menu entry is triggered
-    const char* menuName;
-    int index;
+    Command command;
     const char* line;
     bool rangeError;
 };
 
 const RepresentationCase kRepresentations[] = {
-    {"255", Qt::Key_H, "mnuSoustava", 2, "255 dekadicky = FF hexadecimálně.", false},
-    {"40000", Qt::Key_B, "mnuSoustava", 0, "Vstupní hodnota 40000 je mimo povolený rozsah.", true},
-    {"40000", 0, "mnuSoustava", 2, "40000 dekadicky = 9C40 hexadecimálně.", false},
-    {"8", Qt::Key_O, "mnuSoustava", 1, "8 dekadicky = 10 oktálně.", false},
-    {"10", Qt::Key_N, "mnuSoustava", 3, "10 dekadicky = (A)12", false},
-    {"10,5", 0, "mnuSoustava", 4, "10,5 dekadicky = (A,6)12", false},
-    {"2,5", Qt::Key_Z, "mnuZlomek", -1, "2 + 1/2 chyba 0", false},
-    {"0,75", 0, "mnuZlomek", -1, "3/4 chyba 0", false},
-    {"12,7", Qt::Key_L, "mnuLatin", -1, "12 = XII", false},
-    {"12000", 0, "mnuLatin", -1, "12000 = Číslo musí být maximálně rovno 10 000.", false},
+    {"255", Qt::Key_H, Command::AsHex, "255 dekadicky = FF hexadecimálně.", false},
+    {"40000", Qt::Key_B, Command::AsBinary, "Vstupní hodnota 40000 je mimo povolený rozsah.", true},
+    {"40000", 0, Command::AsHex, "40000 dekadicky = 9C40 hexadecimálně.", false},
+    {"8", Qt::Key_O, Command::AsOctal, "8 dekadicky = 10 oktálně.", false},
+    {"10", Qt::Key_N, Command::AsOwnBase, "10 dekadicky = (A)12", false},
+    {"10,5", 0, Command::AsOwnBaseWithPlaces, "10,5 dekadicky = (A,6)12", false},
+    {"2,5", Qt::Key_Z, Command::AsFraction, "2 + 1/2 chyba 0", false},
+    {"0,75", 0, Command::AsFraction, "3/4 chyba 0", false},
+    {"12,7", Qt::Key_L, Command::AsRoman, "12 = XII", false},
+    {"12000", 0, Command::AsRoman, "12000 = Číslo musí být maximálně rovno 10 000.", false},
 };
 
 TEST_F(AsViewTest, RepresentationsShowTheirLineInColour)
 {
-    action("mnuTema", 1)->trigger();
-    action("mnuLupa")->trigger();
+    topic(1)->trigger();
+    action(Command::Magnifier)->trigger();
     for (const RepresentationCase& c : kRepresentations) {
-        SCOPED_TRACE(std::string(c.value) + " " + c.menuName + "(" + std::to_string(c.index) + ")");
+        SCOPED_TRACE(std::string(c.value) + " command " + std::to_string(int(c.command)));
         typeInto(0, u(c.value));
         const QString magnified = window->magnifier()->magnifiedText();
         window->navigator()->setFocus();  // the command gives the focus back to the grid
         if (c.shortcut)
             QTest::keyClick(window.get(), Qt::Key(c.shortcut), Qt::ControlModifier);
         else
-            action(c.menuName, c.index)->trigger();
+            action(c.command)->trigger();
         EXPECT_EQ(info(), u(c.line));
         EXPECT_EQ(infoColour(), c.rangeError ? QColor(255, 0, 0) : QColor(Qt::black));
         EXPECT_EQ(grid()->hasFocus(), !c.rangeError);
@@ -207,15 +193,15 @@ TEST_F(AsViewTest, RepresentationsShowTheirLineInColour)
 
 TEST_F(AsViewTest, OwnBaseFollowsTheSettings)
 {
-    EXPECT_EQ(action("mnuSoustava", 3)->text(), u("Vlast&ní (12)"));
+    EXPECT_EQ(action(Command::AsOwnBase)->text(), u("Vlast&ní (12)"));
     enterLength(0, "35");
-    action("mnuSoustava", 3)->trigger();
+    action(Command::AsOwnBase)->trigger();
     EXPECT_EQ(info(), u("35 dekadicky = (2B)12"));
     window->representationSettings() = {32, 2, 3};
-    action("mnuSoustava", 3)->trigger();
+    action(Command::AsOwnBase)->trigger();
     EXPECT_EQ(info(), u("35 dekadicky = (13)32"));
     window->representationSettings() = {1, 6, 3};  // a stored base the dialog would not allow
-    action("mnuSoustava", 3)->trigger();
+    action(Command::AsOwnBase)->trigger();
     EXPECT_EQ(info(), u("Vstupní hodnota 35 je mimo povolený rozsah."));
     EXPECT_EQ(infoColour(), QColor(255, 0, 0));
 }
@@ -223,12 +209,12 @@ TEST_F(AsViewTest, OwnBaseFollowsTheSettings)
 TEST_F(AsViewTest, HiddenPreviewLineGivesImportantLinesAMessageBox)
 {
     enterLength(0, "2,5");
-    action("mnuNahled")->trigger();
+    action(Command::Preview)->trigger();
     ASSERT_FALSE(window->infoLine()->isVisible());
-    action("mnuSoustava", 2)->trigger();  // not important: dropped
+    action(Command::AsHex)->trigger();  // not important: dropped
     EXPECT_TRUE(messages.messages.isEmpty());
-    action("mnuZlomek")->trigger();
-    action("mnuLatin")->trigger();
+    action(Command::AsFraction)->trigger();
+    action(Command::AsRoman)->trigger();
     ASSERT_EQ(messages.messages.size(), 2);
     EXPECT_EQ(messages.messages[0].text, u("2 + 1/2 chyba 0"));
     EXPECT_EQ(messages.messages[0].title, u("Tolvarin"));
@@ -240,7 +226,7 @@ TEST_F(AsViewTest, RightClickOnAValueOffersTheRepresentations)
     enterLength(1, "255");
     QMenu* menu = rightClickValue(1);
     ASSERT_TRUE(menu->isVisible());
-    action("mnuSoustava", 2)->trigger();  // the pop-up holds the same entries
+    action(Command::AsHex)->trigger();  // the pop-up holds the same entries
     menu->hide();
     EXPECT_EQ(info(), u("255 dekadicky = FF hexadecimálně."));
 }
@@ -249,41 +235,42 @@ TEST_F(AsViewTest, RightClickOnAValueOffersTheRepresentations)
 
 TEST_F(AsViewTest, JakoRepeatsTheRememberedChoiceOnly)
 {
-    action("mnuTema", 1)->trigger();
-    EXPECT_FALSE(button("Jako")->isEnabled());  // the opened topic's cell is empty
+    topic(1)->trigger();
+    QToolButton* jako = button(Command::AsRemembered);
+    EXPECT_FALSE(jako->isEnabled());  // the opened topic's cell is empty
     typeInto(0, QStringLiteral("255"));
-    EXPECT_TRUE(button("Jako")->isEnabled());
-    button("Jako")->trigger();
+    EXPECT_TRUE(jako->isEnabled());
+    jako->click();
     EXPECT_EQ(info(), u("255 dekadicky = 11111111 binárně."));  // binary after start
 
     struct Step {
-        const char* entry;  // empty: the button itself
+        Command entry;  // AsRemembered: the button itself
         const char* line;
         const char* image;
         const char* tooltip;
     };
     const Step steps[] = {
-        {"Hexadecimalne", "255 dekadicky = FF hexadecimálně.", "Hex", "Hexadecimálně"},
-        {"", "255 dekadicky = FF hexadecimálně.", "Hex", "Hexadecimálně"},
-        {"Vlastni", "255 dekadicky = (193)12", "AktualniJako", "Hexadecimálně"},
-        {"", "255 dekadicky = FF hexadecimálně.", "AktualniJako", "Hexadecimálně"},
-        {"VlastniD", "255 dekadicky = (193,000000)12", "AktualniJako", "Hexadecimálně"},
-        {"Oktalne", "255 dekadicky = 377 oktálně.", "Oct", "Oktálně"},
-        {"Rimsky", "255 = CCLV", "Romanus", "Římsky"},
-        {"", "255 = CCLV", "Romanus", "Římsky"},
-        {"Zlomek", "Celé číslo", "Zlomek", "Zlomek"},
-        {"Binarne", "255 dekadicky = 11111111 binárně.", "Bin", "Binárně"},
+        {Command::AsHex, "255 dekadicky = FF hexadecimálně.", "Hex", "Hexadecimálně"},
+        {Command::AsRemembered, "255 dekadicky = FF hexadecimálně.", "Hex", "Hexadecimálně"},
+        {Command::AsOwnBase, "255 dekadicky = (193)12", "AktualniJako", "Hexadecimálně"},
+        {Command::AsRemembered, "255 dekadicky = FF hexadecimálně.", "AktualniJako", "Hexadecimálně"},
+        {Command::AsOwnBaseWithPlaces, "255 dekadicky = (193,000000)12", "AktualniJako", "Hexadecimálně"},
+        {Command::AsOctal, "255 dekadicky = 377 oktálně.", "Oct", "Oktálně"},
+        {Command::AsRoman, "255 = CCLV", "Romanus", "Římsky"},
+        {Command::AsRemembered, "255 = CCLV", "Romanus", "Římsky"},
+        {Command::AsFraction, "Celé číslo", "Zlomek", "Zlomek"},
+        {Command::AsBinary, "255 dekadicky = 11111111 binárně.", "Bin", "Binárně"},
     };
     for (const Step& step : steps) {
-        SCOPED_TRACE(step.entry);
+        SCOPED_TRACE(int(step.entry));
         window->infoLine()->setInfo(QString(), Qt::black);
-        if (*step.entry)
-            jakoEntry(step.entry)->trigger();
+        if (step.entry == Command::AsRemembered)
+            jako->click();
         else
-            button("Jako")->trigger();
+            test::chooseFromDropDown(jako, action(step.entry));
         EXPECT_EQ(info(), u(step.line));
-        EXPECT_EQ(window->commands()->toolButtonImage(u("Jako")), u(step.image));
-        EXPECT_EQ(button("Jako")->toolTip(), u(step.tooltip));
+        EXPECT_EQ(window->commands()->picture(Command::AsRemembered), u(step.image));
+        EXPECT_EQ(jako->toolTip(), u(step.tooltip));
     }
 }
 
@@ -291,24 +278,24 @@ TEST_F(AsViewTest, JakoRepeatsTheRememberedChoiceOnly)
 
 TEST_F(AsViewTest, CopyNeedsAValueAndCopiesTheShownText)
 {
-    action("mnuTema", 1)->trigger();
-    EXPECT_FALSE(action("mnuKopirovat")->isEnabled());
-    EXPECT_FALSE(button("Kopírovat")->isEnabled());
+    topic(1)->trigger();
+    EXPECT_FALSE(action(Command::Copy)->isEnabled());
+    EXPECT_FALSE(button(Command::Copy)->isEnabled());
     typeInto(1, QStringLiteral("5"));
-    EXPECT_TRUE(action("mnuKopirovat")->isEnabled());
-    EXPECT_TRUE(button("Kopírovat")->isEnabled());
+    EXPECT_TRUE(action(Command::Copy)->isEnabled());
+    EXPECT_TRUE(button(Command::Copy)->isEnabled());
 
     grid()->setCurrentCell(3, ConversionGrid::kValueColumn);
     press(Qt::Key_C);
     EXPECT_EQ(clipboard.text(), u("196850,4"));
     grid()->setCurrentCell(0, ConversionGrid::kValueColumn);
-    button("Kopírovat")->trigger();
+    button(Command::Copy)->click();
     EXPECT_EQ(clipboard.text(), u("5000"));
 
-    action("mnuTema", 16)->trigger();  // a fresh topic: nothing to copy
-    EXPECT_FALSE(action("mnuKopirovat")->isEnabled());
-    EXPECT_FALSE(action("mnuKopírovatR")->isVisible());
-    EXPECT_FALSE(action("mnuKopírovatR")->isEnabled());
+    topic(16)->trigger();  // a fresh topic: nothing to copy
+    EXPECT_FALSE(action(Command::Copy)->isEnabled());
+    EXPECT_FALSE(action(Command::ExtendedCopy)->isVisible());
+    EXPECT_FALSE(action(Command::ExtendedCopy)->isEnabled());
 }
 
 struct PasteCheck {
@@ -335,16 +322,16 @@ TEST_F(AsViewTest, PasteIsOfferedForNumbersOfTheLocale)
     for (const PasteCheck& c : kPasteChecks) {
         SCOPED_TRACE(c.locale->name().toStdString() + " '" + c.text + "'");
         open(*c.locale);
-        action("mnuTema", 1)->trigger();
+        topic(1)->trigger();
         clipboard.setText(u(c.text));  // another program copies
-        EXPECT_EQ(action("mnuVlozit")->isEnabled(), c.enabled);
-        EXPECT_EQ(button("Vložit")->isEnabled(), c.enabled);
+        EXPECT_EQ(action(Command::Paste)->isEnabled(), c.enabled);
+        EXPECT_EQ(button(Command::Paste)->isEnabled(), c.enabled);
     }
 }
 
 TEST_F(AsViewTest, PastingIntoTheKilometreRowRecomputesTheTopic)
 {
-    action("mnuTema", 1)->trigger();
+    topic(1)->trigger();
     clipboard.setText(u("12,5"));
     grid()->setCurrentCell(1, ConversionGrid::kValueColumn);
     press(Qt::Key_V);
@@ -352,11 +339,11 @@ TEST_F(AsViewTest, PastingIntoTheKilometreRowRecomputesTheTopic)
     EXPECT_EQ(grid()->valueColumn(), (QStringList{u("12500"), u("12,5"), u("1250000"), u("492126")}));
     EXPECT_EQ(info(), u(" km: 12,50 km = 12 500,00 m "));
     EXPECT_EQ(window->conversionCount(), 1);
-    EXPECT_TRUE(action("mnuKopirovat")->isEnabled());
+    EXPECT_TRUE(action(Command::Copy)->isEnabled());
 
     clipboard.setText(u("2"));
     grid()->setCurrentCell(0, ConversionGrid::kValueColumn);
-    button("Vložit")->trigger();
+    button(Command::Paste)->click();
     EXPECT_EQ(grid()->valueText(1), u("0,002"));
     EXPECT_EQ(window->conversionCount(), 2);
     EXPECT_TRUE(messages.messages.isEmpty());
@@ -368,11 +355,11 @@ TEST_F(AsViewTest, PastingFromTheEditorsPopUpReplacesTheEditedTextOnly)
     grid()->setCurrentCell(2, ConversionGrid::kValueColumn);
     grid()->startEdit(u("7"));
     clipboard.setText(u("3,25"));
-    QMenu* menu = window->commands()->menu(QStringLiteral("mnuEditace"));
+    QMenu* menu = window->commands()->menu(Menu::Edit);
     emit grid()->editor()->customContextMenuRequested(QPoint(2, 2));  // the editor's right click
     ASSERT_TRUE(menu->isVisible());
-    ASSERT_TRUE(menu->actions().contains(action("mnuVlozit")));
-    action("mnuVlozit")->trigger();
+    ASSERT_TRUE(menu->actions().contains(action(Command::Paste)));
+    action(Command::Paste)->trigger();
     menu->hide();
     ASSERT_TRUE(grid()->isEditing());
     EXPECT_EQ(grid()->editor()->text(), u("3,25"));
@@ -386,9 +373,9 @@ TEST_F(AsViewTest, RefusedPasteRestoresTheCell)
 {
     enterLength(1, "5");
     clipboard.setText(u("1E308"));  // a number, but no metre count can hold it
-    ASSERT_TRUE(action("mnuVlozit")->isEnabled());
+    ASSERT_TRUE(action(Command::Paste)->isEnabled());
     grid()->setCurrentCell(1, ConversionGrid::kValueColumn);
-    action("mnuVlozit")->trigger();
+    action(Command::Paste)->trigger();
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_TRUE(messages.messages[0].text.startsWith(u("Chyba 6: ")));
     EXPECT_EQ(grid()->valueText(1), u("5"));
@@ -398,7 +385,7 @@ TEST_F(AsViewTest, RefusedPasteRestoresTheCell)
 
 TEST_F(AsViewTest, NegativePasteShowsTheNoticeOncePerRun)
 {
-    action("mnuTema", 1)->trigger();
+    topic(1)->trigger();
     grid()->setCurrentCell(1, ConversionGrid::kValueColumn);
     for (const char* text : {"-5", "-3"}) {
         clipboard.setText(u(text));
@@ -409,7 +396,7 @@ TEST_F(AsViewTest, NegativePasteShowsTheNoticeOncePerRun)
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages[0].text, ConversionEngine::negativeNoticeText());
 
-    action("mnuTema", 16)->trigger();  // temperatures keep their sign
+    topic(16)->trigger();  // temperatures keep their sign
     clipboard.setText(u("-10"));
     grid()->setCurrentCell(1, ConversionGrid::kValueColumn);
     press(Qt::Key_V);
@@ -439,8 +426,8 @@ TEST_F(AsViewTest, F5ShowsFifteenHundredMetresWithEveryPrefix)
     EXPECT_EQ(clipboard.text(), u("1500"));
     EXPECT_EQ(window->navigator()->topicList()->currentRow(), 25);
     EXPECT_TRUE(window->navigator()->topicList()->currentItem()->isSelected());
-    EXPECT_FALSE(action("mnuNavigace", 2)->isEnabled());  // topic 26 is the last built-in topic
-    EXPECT_TRUE(action("mnuKopirovat")->isEnabled());
+    EXPECT_FALSE(action(Command::NextTopic)->isEnabled());  // topic 26 is the last built-in topic
+    EXPECT_TRUE(action(Command::Copy)->isEnabled());
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
@@ -457,7 +444,7 @@ TEST_F(AsViewTest, PrefixViewWithoutARowBetweenOneAndAThousand)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
         enterLength(0, c.value);
-        action("mnuPredpony")->trigger();
+        action(Command::PrefixView)->trigger();
         EXPECT_EQ(window->currentTopic(), 26);
         EXPECT_EQ(grid()->currentRow(), c.currentRow);
         ASSERT_GE(grid()->verticalScrollBar()->maximum(), c.topRow);
@@ -477,14 +464,14 @@ TEST_F(AsViewTest, PrefixViewKeepsItsValueWhenTheClipboardIsTakenOver)
 
 TEST_F(AsViewTest, PrefixViewNeedsAValueAndRefusesOneItCannotShow)
 {
-    action("mnuTema", 1)->trigger();
-    action("mnuPredpony")->trigger();  // the current cell is empty
+    topic(1)->trigger();
+    action(Command::PrefixView)->trigger();  // the current cell is empty
     EXPECT_EQ(window->currentTopic(), 1);
 
-    action("mnuFormatZ", 1)->trigger();    // double precision holds the value
+    action(Command::FormatDouble)->trigger();    // double precision holds the value
     typeInto(0, QStringLiteral("1E300"));  // atto would need 1E318
     clipboard.setText(u("7"));
-    action("mnuPredpony")->trigger();
+    action(Command::PrefixView)->trigger();
     EXPECT_EQ(window->currentTopic(), 1);
     EXPECT_EQ(clipboard.text(), u("7"));
     ASSERT_EQ(messages.messages.size(), 1);

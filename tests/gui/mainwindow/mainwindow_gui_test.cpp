@@ -13,10 +13,10 @@ namespace {
 TEST_F(MainWindowTest, ConvertsKilometresIntoEveryRow)
 {
     EXPECT_EQ(window->titleLine()->text(), u(" Vítejte v programu Tolvarin!"));
-    action("mnuTema", 1)->trigger();
+    topic(1)->trigger();
     EXPECT_EQ(window->titleLine()->text(), u(" Délka"));
     EXPECT_EQ(info(), u(" Jednotek k převodu: 6 "));
-    EXPECT_EQ(panel("TVeličiny"), u("V tématu: 1/6"));
+    EXPECT_EQ(panel(StatusPanel::TopicUnits), u("V tématu: 1/6"));
     typeInto(1, QStringLiteral("5"));
     EXPECT_FALSE(grid()->isEditing());
     const QStringList expected = {u("5000"), u("5"), u("500000"), u("196850,4"), u("16404,2"), u("6430,868")};
@@ -28,7 +28,7 @@ TEST_F(MainWindowTest, ConvertsKilometresIntoEveryRow)
 
 TEST_F(MainWindowTest, KeysJumpEditDiscardAndMove)
 {
-    action("mnuTema", 1)->trigger();
+    topic(1)->trigger();
     grid()->setFocus();
     QTest::keyClick(grid(), Qt::Key_K);  // a unit begins with "k": the cursor jumps
     EXPECT_EQ(grid()->currentRow(), 1);
@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, KeysJumpEditDiscardAndMove)
 
 TEST_F(MainWindowTest, RefusedEntryRestoresTheCell)
 {
-    action("mnuTema", 1)->trigger();
+    topic(1)->trigger();
     typeInto(1, QStringLiteral("5"));
     typeInto(2, QStringLiteral("abc"));
     ASSERT_EQ(messages.messages.size(), 1);
@@ -66,55 +66,55 @@ TEST_F(MainWindowTest, RefusedEntryRestoresTheCell)
 
 TEST_F(MainWindowTest, PrecisionShortcutsRewriteTheColumn)
 {
-    action("mnuTema", 1)->trigger();
+    topic(1)->trigger();
     typeInto(0, QStringLiteral("1"));
     EXPECT_EQ(grid()->valueText(3), u("39,37008"));
     QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
-    EXPECT_EQ(panel("Presnost"), u("D"));
+    EXPECT_EQ(panel(StatusPanel::Precision), u("D"));
     EXPECT_EQ(grid()->valueText(3), u("39,37008"));  // the single text is what was stored
     typeInto(0, QStringLiteral("1"));
     EXPECT_EQ(grid()->valueText(3), u("39,3700787401575"));
     QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(panel("Presnost"), u("F"));
+    EXPECT_EQ(panel(StatusPanel::Precision), u("F"));
     EXPECT_EQ(grid()->valueText(3), u("39,37"));
-    EXPECT_TRUE(action("mnuFormatZ", 3)->isChecked());
-    EXPECT_FALSE(action("mnuFormatZ", 1)->isChecked());
+    EXPECT_TRUE(action(Command::FormatFixed)->isChecked());
+    EXPECT_FALSE(action(Command::FormatDouble)->isChecked());
 }
 
 TEST_F(MainWindowTest, HidingUnmarkedRowsKeepsResults)
 {
-    action("mnuTema", 1)->trigger();
+    topic(1)->trigger();
     grid()->setFocus();
     grid()->setCurrentCell(1, ConversionGrid::kValueColumn);
     QTest::keyClick(grid(), Qt::Key_Insert);
-    EXPECT_FALSE(action("mnuSkryt")->isEnabled());
+    EXPECT_FALSE(action(Command::RowsHideUnmarked)->isEnabled());
     grid()->setCurrentCell(4, ConversionGrid::kValueColumn);
     QTest::keyClick(grid(), Qt::Key_Insert);
-    EXPECT_TRUE(action("mnuSkryt")->isEnabled());
-    action("mnuSkryt")->trigger();
+    EXPECT_TRUE(action(Command::RowsHideUnmarked)->isEnabled());
+    action(Command::RowsHideUnmarked)->trigger();
     EXPECT_EQ(window->titleLine()->text(), u(" Délka (skryto)"));
     ASSERT_EQ(grid()->rowCount(), 2);
     typeInto(0, QStringLiteral("1"));
     EXPECT_EQ(grid()->valueText(1), u("3280,84"));  // 1 km in feet, as before hiding
-    action("mnuZobrazitVse")->trigger();
+    action(Command::RowsShowAll)->trigger();
     EXPECT_EQ(grid()->rowCount(), 6);
     EXPECT_EQ(window->titleLine()->text(), u(" Délka"));
 }
 
 TEST_F(MainWindowTest, LevelMenuReloadsAndShowsTheLevel)
 {
-    action("mnuTema", 1)->trigger();
-    action("mnuU", 1)->trigger();
+    topic(1)->trigger();
+    action(Command::Level1)->trigger();
     EXPECT_EQ(grid()->rowCount(), 3);
-    EXPECT_EQ(panel("Uroven"), u("1"));
-    EXPECT_EQ(window->commands()->statusPanel(QStringLiteral("Uroven"))->toolTip(), u("Úroveň 1"));
-    action("mnuU", 3)->trigger();
+    EXPECT_EQ(panel(StatusPanel::Level), u("1"));
+    EXPECT_EQ(window->commands()->panel(StatusPanel::Level)->toolTip(), u("Úroveň 1"));
+    action(Command::Level3)->trigger();
     EXPECT_EQ(grid()->rowCount(), 4);
-    action("mnuU", 0)->trigger();
+    action(Command::LevelAll)->trigger();
     EXPECT_EQ(grid()->rowCount(), 6);
-    EXPECT_EQ(panel("Uroven"), u("V"));
-    EXPECT_EQ(panel("Veličiny"), u("Jednotek v aplikaci: 17"));
-    EXPECT_EQ(panel("Temata"), u("Témat: 5+1"));
+    EXPECT_EQ(panel(StatusPanel::Level), u("V"));
+    EXPECT_EQ(panel(StatusPanel::UnitCount), u("Jednotek v aplikaci: 17"));
+    EXPECT_EQ(panel(StatusPanel::TopicCount), u("Témat: 5+1"));
 }
 
 TEST_F(MainWindowTest, PreviousAndNextStayWithinTheGroup)
@@ -123,34 +123,34 @@ TEST_F(MainWindowTest, PreviousAndNextStayWithinTheGroup)
     EXPECT_EQ(window->currentTopic(), 2);
     QTest::keyClick(window.get(), Qt::Key_F7);
     EXPECT_EQ(window->currentTopic(), 1);
-    EXPECT_FALSE(action("mnuNavigace", 1)->isEnabled());
-    EXPECT_FALSE(window->commands()->toolButton(u("Zpět"))->isEnabled());
-    action("mnuTema", 26)->trigger();
-    EXPECT_FALSE(action("mnuNavigace", 2)->isEnabled());
+    EXPECT_FALSE(action(Command::PreviousTopic)->isEnabled());
+    EXPECT_FALSE(window->commands()->toolButton(Command::PreviousTopic)->isEnabled());
+    topic(26)->trigger();
+    EXPECT_FALSE(action(Command::NextTopic)->isEnabled());
     QTest::keyClick(window.get(), Qt::Key_F8);
     EXPECT_EQ(window->currentTopic(), 26);
 }
 
 TEST_F(MainWindowTest, PanelsAndLayout)
 {
-    action("mnuTema", 1)->trigger();
+    topic(1)->trigger();
     const MainLayout before = window->currentLayout();
     for (int i = 0; i < 2; ++i) {
-        action("mnuLupa")->trigger();
+        action(Command::Magnifier)->trigger();
         EXPECT_TRUE(window->currentLayout().magnifierVisible);
         EXPECT_EQ(window->currentLayout().workingArea.top, before.workingArea.top + layout::kMagnifierHeight);
-        action("mnuLupa")->trigger();
+        action(Command::Magnifier)->trigger();
         EXPECT_EQ(window->currentLayout().workingArea, before.workingArea);
     }
-    action("mnuInfo")->trigger();
+    action(Command::InfoPanel)->trigger();
     EXPECT_EQ(window->currentLayout().conversionPanel.height,
               before.conversionPanel.height - layout::kInfoPanelHeight - 100);
-    EXPECT_TRUE(action("mnuInfo")->isChecked());
+    EXPECT_TRUE(action(Command::InfoPanel)->isChecked());
 
-    window->setVlevo(0);
-    EXPECT_EQ(window->vlevo(), layout::kMinVlevo);
-    window->setVlevo(100000);
-    EXPECT_EQ(window->width() * 15 - window->vlevo(), layout::kMinConversionWidth);
+    window->setNavigatorWidth(0);
+    EXPECT_EQ(window->navigatorWidth(), layout::kMinNavigatorWidth);
+    window->setNavigatorWidth(100000);
+    EXPECT_EQ(window->width() * 15 - window->navigatorWidth(), layout::kMinConversionWidth);
 
     window->resize(100, 100);
     EXPECT_GE(window->width(), layout::kMinWindowWidth / 15);

@@ -46,8 +46,8 @@ protected:
     SearchPanel* search() const { return nav()->searchPanel(); }
     QString title() const { return window->titleLine()->text(); }
     bool topicShown() const { return window->conversion()->slot() > 0; }
-    bool backEnabled() const { return action("mnuNavigace", 1)->isEnabled(); }
-    bool forwardEnabled() const { return action("mnuNavigace", 2)->isEnabled(); }
+    bool backEnabled() const { return action(Command::PreviousTopic)->isEnabled(); }
+    bool forwardEnabled() const { return action(Command::NextTopic)->isEnabled(); }
 
     static void clickItem(QListWidget* list, int row)
     {
@@ -139,21 +139,21 @@ TEST_F(NavigatorTest, SingleClickOnlyChangesBackAndForward)
     };
     for (const Case& c : cases) {
         if (c.page == Page::User)
-            window->NavigatorU();
+            window->showUserTopicList();
         else
-            window->NavigatorV();
+            window->showTopicList();
         QListWidget* list = c.page == Page::User ? nav()->userList() : nav()->topicList();
         clickItem(list, c.row);
         EXPECT_EQ(window->currentTopic(), c.slot) << "slot " << c.slot;
         EXPECT_EQ(backEnabled(), c.back) << "slot " << c.slot;
-        EXPECT_EQ(window->commands()->toolButton(u("Zpět"))->isEnabled(), c.back) << "slot " << c.slot;
+        EXPECT_EQ(window->commands()->toolButton(Command::PreviousTopic)->isEnabled(), c.back) << "slot " << c.slot;
         EXPECT_EQ(forwardEnabled(), c.forward) << "slot " << c.slot;
         EXPECT_FALSE(topicShown()) << "a single click opened slot " << c.slot;
     }
-    window->NavigatorV();
+    window->showTopicList();
     doubleClickItem(nav()->topicList(), 2);
     EXPECT_EQ(title(), u(" Objem"));
-    window->commands()->toolButton(u("Zpět"))->trigger();
+    window->commands()->toolButton(Command::PreviousTopic)->click();
     EXPECT_EQ(title(), u(" Plošný obsah"));
     EXPECT_EQ(nav()->topicList()->currentRow(), 1);
 }
@@ -183,25 +183,25 @@ TEST_F(NavigatorTest, RenameChangesListMenuAndTitleLine)
     EXPECT_FALSE(topicShown()) << "the Enter that ends a rename opens nothing";
     EXPECT_EQ(topics->item(0)->text(), u("Vzdálenost & co"));
     EXPECT_EQ(topics->item(0)->toolTip(), u("Vzdálenost & co"));
-    EXPECT_EQ(action("mnuTema", 1)->text(), u("Vzdálenost && co"));  // shown with its "&", not as an access key
+    EXPECT_EQ(topic(1)->text(), u("Vzdálenost && co"));  // shown with its "&", not as an access key
     EXPECT_EQ(window->catalogue().title(1), u("Vzdálenost & co"));
 
-    action("mnuTema", 1)->trigger();
+    topic(1)->trigger();
     EXPECT_EQ(title(), u(" Vzdálenost & co"));
     rename(topics, u("Délka"));  // while the topic is open the title line follows at once
     EXPECT_EQ(title(), u(" Délka"));
     EXPECT_EQ(window->currentTopic(), 1);
 
     // F2 renames in the list even though it is also the magnifier's key.
-    action("mnuTema", 3)->trigger();
-    ASSERT_TRUE(action("mnuLupa")->isEnabled());
+    topic(3)->trigger();
+    ASSERT_TRUE(action(Command::Magnifier)->isEnabled());
     nav()->userList()->setCurrentRow(1);
-    window->NavigatorU();
+    window->showUserTopicList();
     nav()->userList()->setCurrentRow(1);
     rename(nav()->userList(), u("Zrychlení tělesa"));
-    EXPECT_FALSE(action("mnuLupa")->isChecked());
+    EXPECT_FALSE(action(Command::Magnifier)->isChecked());
     EXPECT_EQ(window->catalogue().title(29), u("Zrychlení tělesa"));
-    EXPECT_EQ(action("mnuTema", 3)->text(), u("Objem"));
+    EXPECT_EQ(topic(3)->text(), u("Objem"));
 }
 
 TEST_F(NavigatorTest, EmptyRenameIsRefused)
@@ -211,7 +211,7 @@ TEST_F(NavigatorTest, EmptyRenameIsRefused)
         topics->setCurrentRow(0);
         rename(topics, u(text));
         EXPECT_EQ(topics->item(0)->text(), u("Délka")) << '"' << text << '"';
-        EXPECT_EQ(action("mnuTema", 1)->text(), u("Délka")) << '"' << text << '"';
+        EXPECT_EQ(topic(1)->text(), u("Délka")) << '"' << text << '"';
         EXPECT_EQ(window->catalogue().title(1), u("Délka")) << '"' << text << '"';
     }
 }
@@ -230,7 +230,7 @@ TEST_F(NavigatorTest, UnitOpensWithItsRowCurrentAndOnTop)
         {"nádoba 1", " Objem", 0, 0, false},
         {"loket", " Délka", 5, 0, false},  // every row fits: nothing to scroll, nothing hidden above
     };
-    window->NavigatorJ();
+    window->showUnitList();
     QListWidget* units = nav()->unitList();
     for (const Case& c : cases) {
         const int item = rowOf(units, u(c.name));
@@ -254,27 +254,28 @@ TEST_F(NavigatorTest, ShortcutsShowTheLists)
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         Page page;
-        int menuEntry;
+        Command menuEntry;
         const char* panelText;
         const char* title;
     };
     const Case cases[] = {
-        {Qt::Key_F4, Qt::NoModifier, Page::Units, 2, "Jednotky", " Výběr jednotky"},
-        {Qt::Key_F4, Qt::ShiftModifier, Page::Topics, 0, "Veličiny", " Výběr veličiny"},
-        {Qt::Key_F4, Qt::ControlModifier | Qt::ShiftModifier, Page::User, 1, "Uživatelské veličiny", " Výběr veličiny"},
+        {Qt::Key_F4, Qt::NoModifier, Page::Units, Command::ShowUnitList, "Jednotky", " Výběr jednotky"},
+        {Qt::Key_F4, Qt::ShiftModifier, Page::Topics, Command::ShowTopicList, "Veličiny", " Výběr veličiny"},
+        {Qt::Key_F4, Qt::ControlModifier | Qt::ShiftModifier, Page::User, Command::ShowUserTopicList,
+         "Uživatelské veličiny", " Výběr veličiny"},
     };
     for (const Case& c : cases) {
         QTest::keyClick(window.get(), c.key, c.modifiers);
         EXPECT_EQ(nav()->shownPage(), c.page) << c.panelText;
-        for (int i = 0; i <= 2; ++i)
-            EXPECT_EQ(action("mnuNavigator", i)->isChecked(), i == c.menuEntry) << c.panelText << " entry " << i;
-        EXPECT_EQ(panel("Navi"), u(c.panelText));
+        for (Command entry : {Command::ShowTopicList, Command::ShowUserTopicList, Command::ShowUnitList})
+            EXPECT_EQ(action(entry)->isChecked(), entry == c.menuEntry) << c.panelText << " entry " << int(entry);
+        EXPECT_EQ(panel(StatusPanel::NavigatorList), u(c.panelText));
         EXPECT_EQ(title(), u(c.title));
         EXPECT_EQ(QApplication::focusWidget(), nav()->currentWidget()) << c.panelText;
     }
     EXPECT_EQ(nav()->userList()->currentRow(), 0);
 
-    action("mnuTema", 2)->trigger();
+    topic(2)->trigger();
     QTest::keyClick(window.get(), Qt::Key_F4);
     EXPECT_EQ(title(), u(" Plošný obsah")) << "an open topic keeps its title";
     EXPECT_EQ(nav()->unitList()->currentRow(), 0);
@@ -282,12 +283,12 @@ TEST_F(NavigatorTest, ShortcutsShowTheLists)
 
 TEST_F(NavigatorTest, StatusPanelsOpenTheLists)
 {
-    QTest::mouseClick(window->commands()->statusPanel(u("Veličiny")), Qt::LeftButton);
+    QTest::mouseClick(window->commands()->panel(StatusPanel::UnitCount), Qt::LeftButton);
     EXPECT_EQ(nav()->shownPage(), Page::Units);
     EXPECT_TRUE(window->conversionPanel()->isVisible());
-    QTest::mouseClick(window->commands()->statusPanel(u("Temata")), Qt::LeftButton);
+    QTest::mouseClick(window->commands()->panel(StatusPanel::TopicCount), Qt::LeftButton);
     EXPECT_EQ(nav()->shownPage(), Page::Topics);
-    EXPECT_EQ(panel("Navi"), u("Veličiny"));
+    EXPECT_EQ(panel(StatusPanel::NavigatorList), u("Veličiny"));
 }
 
 TEST_F(NavigatorTest, TabsMakeTheSelectedQuantityCurrent)
@@ -295,11 +296,11 @@ TEST_F(NavigatorTest, TabsMakeTheSelectedQuantityCurrent)
     nav()->topicList()->setCurrentRow(4);
     clickTab(Page::Units);
     EXPECT_EQ(nav()->shownPage(), Page::Units);
-    EXPECT_EQ(panel("Navi"), u("Jednotky"));
+    EXPECT_EQ(panel(StatusPanel::NavigatorList), u("Jednotky"));
     EXPECT_EQ(window->currentTopic(), 0);
     clickTab(Page::Topics);
     EXPECT_EQ(window->currentTopic(), 5);
-    EXPECT_TRUE(action("mnuNavigator", 0)->isChecked());
+    EXPECT_TRUE(action(Command::ShowTopicList)->isChecked());
     EXPECT_FALSE(topicShown());
     clickTab(Page::User);
     EXPECT_EQ(window->currentTopic(), 27);
@@ -311,7 +312,7 @@ TEST_F(NavigatorTest, TabsMakeTheSelectedQuantityCurrent)
 
 TEST_F(NavigatorTest, UserTopicsOneAndThreeOpenAndStepInListOrder)
 {
-    window->NavigatorU();
+    window->showUserTopicList();
     doubleClickItem(nav()->userList(), 1);
     EXPECT_EQ(window->currentTopic(), 29);
     EXPECT_EQ(title(), u(" Zrychlení"));
@@ -328,22 +329,24 @@ TEST_F(NavigatorTest, UserTopicsOneAndThreeOpenAndStepInListOrder)
 TEST_F(NavigatorTest, ViewModesOfTheQuantityLists)
 {
     struct Case {
-        int entry;
+        Command entry;
         QListView::ViewMode mode;
         int iconSize;
     };
-    const Case cases[] = {{0, QListView::IconMode, 32}, {1, QListView::ListMode, 16}, {0, QListView::IconMode, 32}};
+    const Case cases[] = {{Command::NavigatorIconView, QListView::IconMode, 32},
+                          {Command::NavigatorListView, QListView::ListMode, 16},
+                          {Command::NavigatorIconView, QListView::IconMode, 32}};
     for (const Case& c : cases) {
-        action("mnuIkony", c.entry)->trigger();
+        action(c.entry)->trigger();
         for (QListWidget* list : {nav()->topicList(), nav()->userList()}) {
-            EXPECT_EQ(list->viewMode(), c.mode) << list->objectName().toStdString() << " entry " << c.entry;
+            EXPECT_EQ(list->viewMode(), c.mode) << list->objectName().toStdString() << " entry " << int(c.entry);
             EXPECT_EQ(list->iconSize(), QSize(c.iconSize, c.iconSize)) << list->objectName().toStdString();
             EXPECT_EQ(list->isWrapping(), c.mode == QListView::IconMode) << list->objectName().toStdString();
         }
-        EXPECT_TRUE(action("mnuIkony", c.entry)->isChecked());
-        EXPECT_FALSE(action("mnuIkony", 1 - c.entry)->isChecked());
+        EXPECT_EQ(action(Command::NavigatorIconView)->isChecked(), c.mode == QListView::IconMode);
+        EXPECT_EQ(action(Command::NavigatorListView)->isChecked(), c.mode == QListView::ListMode);
     }
-    QMenu* menu = window->commands()->menu(u("mnut"));
+    QMenu* menu = window->commands()->menu(Menu::NavigatorView);
     QWidget* viewport = nav()->topicList()->viewport();
     QTest::mouseRelease(viewport, Qt::RightButton, {}, QPoint(10, 10));
     EXPECT_TRUE(menu->isVisible());
@@ -382,7 +385,7 @@ TEST_F(NavigatorTest, ResultTooltipsFollowARenamedTopic)
 {
     find(u("metr"));
     nav()->topicList()->setCurrentRow(0);
-    window->NavigatorV();
+    window->showTopicList();
     rename(nav()->topicList(), u("Vzdálenost"));
     const QTreeWidget* results = search()->results();
     EXPECT_EQ(results->topLevelItem(2)->toolTip(0), u("Vzdálenost"));
@@ -424,7 +427,7 @@ TEST_F(NoUserTopicsTest, EmptyUserListKeepsTheCurrentTopic)
 {
     clickItem(nav()->topicList(), 4);
     clickTab(Page::User);
-    EXPECT_EQ(panel("Navi"), u("Uživatelské veličiny"));
+    EXPECT_EQ(panel(StatusPanel::NavigatorList), u("Uživatelské veličiny"));
     EXPECT_EQ(window->currentTopic(), 5);
     nav()->userList()->setFocus();
     QTest::keyClick(nav()->userList(), Qt::Key_Return);

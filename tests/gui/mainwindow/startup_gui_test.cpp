@@ -19,10 +19,9 @@
 #include <memory>
 
 using namespace tolvarin;
+using tolvarin::test::u;
 
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
 
 class StartupTest : public ::testing::Test {
 protected:
@@ -64,12 +63,12 @@ TEST_F(StartupTest, EmptyStoreGivesEveryDefault)
     EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(window->titleLine()->text(), u(" Vítejte v programu Tolvarin!"));
     EXPECT_EQ(window->currentTopic(), 0);
-    EXPECT_TRUE(window->commands()->action(u("mnuNahled"))->isChecked());
-    EXPECT_FALSE(window->commands()->action(u("mnuLupa"))->isChecked());
-    EXPECT_FALSE(window->commands()->action(u("mnuInfo"))->isChecked());
-    EXPECT_EQ(window->commands()->statusPanel(u("Presnost"))->text(), u("J"));
-    EXPECT_EQ(window->commands()->action(u("mnuSoustava"), 3)->text(), u("Vlast&ní (12)"));
-    EXPECT_EQ(window->commands()->action(u("mnuFormatZ"), 3)->text(), u("Pevný počet (2)"));
+    EXPECT_TRUE(window->commands()->action(Command::Preview)->isChecked());
+    EXPECT_FALSE(window->commands()->action(Command::Magnifier)->isChecked());
+    EXPECT_FALSE(window->commands()->action(Command::InfoPanel)->isChecked());
+    EXPECT_EQ(window->commands()->panel(StatusPanel::Precision)->text(), u("J"));
+    EXPECT_EQ(window->commands()->action(Command::AsOwnBase)->text(), u("Vlast&ní (12)"));
+    EXPECT_EQ(window->commands()->action(Command::FormatFixed)->text(), u("Pevný počet (2)"));
     EXPECT_EQ(window->navigator()->userList()->item(0)->text(), u("Frekvence"));  // named by the user file
     EXPECT_EQ(window->width(), 506);  // 7590 x 6285 twips at 96 dpi
     EXPECT_EQ(window->height(), 419);
@@ -86,11 +85,11 @@ TEST_F(StartupTest, StoredStartTopicLevelAndPanels)
     ASSERT_TRUE(window->startUp());
     EXPECT_EQ(window->currentTopic(), 2);
     EXPECT_EQ(window->titleLine()->text(), u(" Plošný obsah"));
-    EXPECT_TRUE(window->commands()->action(u("mnuLupa"))->isChecked());
+    EXPECT_TRUE(window->commands()->action(Command::Magnifier)->isChecked());
     EXPECT_TRUE(window->currentLayout().magnifierVisible);
-    EXPECT_EQ(window->commands()->statusPanel(u("Presnost"))->text(), u("D"));
-    EXPECT_EQ(window->commands()->statusPanel(u("Uroven"))->text(), u("1"));
-    EXPECT_TRUE(window->commands()->action(u("mnuU"), 1)->isChecked());
+    EXPECT_EQ(window->commands()->panel(StatusPanel::Precision)->text(), u("D"));
+    EXPECT_EQ(window->commands()->panel(StatusPanel::Level)->text(), u("1"));
+    EXPECT_TRUE(window->commands()->action(Command::Level1)->isChecked());
 }
 
 TEST_F(StartupTest, MagnifierStaysOffOnTheStartScreen)
@@ -99,7 +98,7 @@ TEST_F(StartupTest, MagnifierStaysOffOnTheStartScreen)
     auto window = makeWindow(messages);
     ASSERT_TRUE(window->startUp());
     EXPECT_FALSE(window->currentLayout().magnifierVisible);
-    EXPECT_FALSE(window->commands()->action(u("mnuLupa"))->isChecked());
+    EXPECT_FALSE(window->commands()->action(Command::Magnifier)->isChecked());
 }
 
 TEST_F(StartupTest, SetupAsksToStartAgain)
@@ -142,7 +141,7 @@ TEST_F(StartupTest, QuitAsksWhenSafeEndIsSet)
     sink.answers = {MessageAnswer::No, MessageAnswer::Yes};
     auto window = makeWindow(sink);
     ASSERT_TRUE(window->startUp());
-    window->commands()->action(u("mnuTema"), 1)->trigger();
+    window->commands()->topicAction(1)->trigger();
     EXPECT_FALSE(window->close());  // "Ukončit program?" answered No
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(sink.messages.last().text, u("Ukončit program?"));
@@ -159,13 +158,13 @@ TEST_F(StartupTest, NamesPlacementAndCountsSurviveARestart)
         auto window = makeWindow(messages);
         ASSERT_TRUE(window->startUp());
         window->navigator()->topicList()->item(0)->setText(u("Vzdálenost"));
-        window->commands()->action(u("mnuTema"), 1)->trigger();
+        window->commands()->topicAction(1)->trigger();
         ConversionGrid* grid = window->grid();
         grid->setCurrentCell(1, ConversionGrid::kValueColumn);
         grid->startEdit(u("3"));
         grid->commitEdit();
         window->move(40, 30);
-        window->setVlevo(2500);
+        window->setNavigatorWidth(2500);
         EXPECT_TRUE(window->close());
     }
     EXPECT_EQ(stored("Navigator", "S1"), u("Vzdálenost"));
@@ -174,8 +173,8 @@ TEST_F(StartupTest, NamesPlacementAndCountsSurviveARestart)
     auto window = makeWindow(messages);
     ASSERT_TRUE(window->startUp());
     EXPECT_EQ(window->navigator()->topicList()->item(0)->text(), u("Vzdálenost"));
-    EXPECT_EQ(window->commands()->action(u("mnuTema"), 1)->text(), u("Vzdálenost"));
-    EXPECT_EQ(window->vlevo(), 2500);
+    EXPECT_EQ(window->commands()->topicAction(1)->text(), u("Vzdálenost"));
+    EXPECT_EQ(window->navigatorWidth(), 2500);
     EXPECT_EQ(window->conversionCount(), 1);
     EXPECT_EQ(stored("Start", "Spusteno"), u("2"));
 }
