@@ -383,7 +383,7 @@ void MainWindow::reloadCatalogue()
     tolvarin::reloadCatalogue(*catalogue_, dataConfig_, *messages_);
     navigator_->setUnits(FillJednotky(*catalogue_));
     updateCounters();
-    if (currentSlot_ > 0) view_->FillGrid(currentSlot_);
+    if (currentSlot_ > 0) view_->fillGrid(currentSlot_);
 }
 
 void MainWindow::fillNavigator()
@@ -439,7 +439,6 @@ void MainWindow::FormatZ(int& index)
 void MainWindow::mnuFormatZ_Click(int index)
 {
     FormatZ(index);
-    view_->ApplyFormat();
     refreshMagnifier();
 }
 
@@ -448,7 +447,7 @@ void MainWindow::mnuFormatZ_Click(int index)
 void MainWindow::Navigace()
 {
     if (currentSlot_ < 1) return;
-    view_->FillGrid(currentSlot_);
+    view_->fillGrid(currentSlot_);
     UkazPrevod();
     NavigaceSet();
 }
@@ -475,7 +474,7 @@ void MainWindow::mnuTema_Click(int index)
     UkazPrevod();
     currentSlot_ = index;
     navigator_->selectTopic(index);
-    view_->FillGrid(index);
+    view_->fillGrid(index);
     NavigaceSet();
 }
 
