@@ -216,7 +216,6 @@ std::optional<QString> TopicModel::summary(int row) const
         if (!hasRow(kDegreeRow)) return std::nullopt;
         return angleSummary(cells_[kDegreeRow].value.value_or(0.0), locale_);
     }
-    case TopicRules::Summary::None: return std::nullopt;
     }
     return std::nullopt;
 }

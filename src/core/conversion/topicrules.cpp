@@ -9,7 +9,6 @@ TopicRules topicRules(int slot)
     TopicRules rules;
     if (slot == kTemperatureSlot) {
         rules.arithmetic = TopicRules::Arithmetic::TemperatureScales;
-        rules.summary = TopicRules::Summary::None;
         rules.negativeValues = true;
         rules.counted = false;
         rules.fixedRows = true;

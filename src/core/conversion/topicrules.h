@@ -7,7 +7,7 @@ namespace tolvarin {
 // and plane angle sums a conversion up in degrees, minutes and seconds.
 struct TopicRules {
     enum class Arithmetic { Coefficients, TemperatureScales };
-    enum class Summary { UnitValues, AngleInDegrees, None };
+    enum class Summary { UnitValues, AngleInDegrees };
 
     Arithmetic arithmetic = Arithmetic::Coefficients;
     Summary summary = Summary::UnitValues;
