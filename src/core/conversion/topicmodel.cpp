@@ -4,6 +4,7 @@
 #include "catalogue/rowhiding.h"
 #include "conversion/conversionengine.h"
 #include "conversion/decimaltext.h"
+#include "conversion/entryreading.h"
 #include "conversion/planeangle.h"
 
 namespace tolvarin {
@@ -106,8 +107,13 @@ ConversionOutcome TopicModel::commit(int row, const QString& text)
         valueColumnChanged();
         return ConversionOutcome::of(ConversionOutcome::Status::Emptied);
     }
-    const std::optional<double> entered = regionalReading(text, locale_);
-    if (!entered) return failure(ErrorCode::TypeMismatch, text);
+    const TypedNumber typed = readTypedNumber(text, locale_);
+    if (!typed.value) {
+        ConversionOutcome outcome = failure(typed.error, text);
+        outcome.otherDecimalSeparator = typed.otherDecimalSeparator;
+        return outcome;
+    }
+    const std::optional<double> entered = typed.value;
     if (rules_.arithmetic == TopicRules::Arithmetic::TemperatureScales) return convertTemperature(row, *entered, text);
     if (*entered < 0.0 && !rules_.negativeValues) {
         // The positive value is taken as the cell would show it.

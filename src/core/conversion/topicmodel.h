@@ -30,6 +30,7 @@ struct ConversionOutcome {
     Status status = Status::Unchanged;
     ErrorCode error = ErrorCode::InvalidArgument;  // when Failed
     QString failedText;                            // when Failed: the cell text the message quotes
+    bool otherDecimalSeparator = false;            // when Failed: another locale's separator was typed
     bool signFlipped = false;                      // a negative entry was turned positive
     bool counted = false;                          // counts in the statistics
     std::optional<QString> summary;                // a new text for the information line

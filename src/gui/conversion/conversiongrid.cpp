@@ -264,6 +264,15 @@ void ConversionGrid::scrollContentsBy(int dx, int dy)
 
 bool ConversionGrid::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == editor_ && event->type() == QEvent::ShortcutOverride) {
+        // Ctrl with a letter is the window's command (copy the cell, paste a
+        // number, a representation) also while a value is being typed.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) {
+            event->ignore();
+            return true;
+        }
+    }
     if (watched != editor_ || event->type() != QEvent::KeyPress) return QTableView::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {

@@ -3,6 +3,7 @@
 #include "common/apptitle.h"
 #include "conversion/conversionengine.h"
 #include "conversion/conversiongrid.h"
+#include "conversion/entryreading.h"
 #include "navigation/typeahead.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@ namespace tolvarin {
 
 ConversionView::ConversionView(UnitCatalogue& catalogue, ConversionGrid* grid, MessageSink& messages,
                                const QLocale& locale, QObject* parent)
-    : QObject(parent), model_(new TopicModel(catalogue, locale, this)), grid_(grid), messages_(messages)
+    : QObject(parent), model_(new TopicModel(catalogue, locale, this)), grid_(grid), messages_(messages), locale_(locale)
 {
     grid_->setTopicModel(model_);
     grid_->setEnteredColour(QApplication::palette().color(QPalette::Highlight));
@@ -114,10 +115,13 @@ void ConversionView::commit(int row, const QString& text)
     switch (outcome.status) {
     case Status::Unchanged: return;
     case Status::Emptied: emit converted(false); return;
-    case Status::Failed:
-        messages_.show(MessageIcon::Exclamation, appTitle(), conversionFailureText(outcome.error, outcome.failedText));
+    case Status::Failed: {
+        QString text = conversionFailureText(outcome.error, outcome.failedText);
+        if (outcome.otherDecimalSeparator) text += decimalSeparatorHint(locale_) + QStringLiteral("\r\n");
+        messages_.show(MessageIcon::Exclamation, appTitle(), text);
         emit commitFailed();
         return;
+    }
     case Status::BelowAbsoluteZero:
         emit showInfoLine(*outcome.summary, true, QColor(Qt::red));
         emit converted(false);

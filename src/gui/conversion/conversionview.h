@@ -79,6 +79,7 @@ private:
     TopicModel* model_;
     ConversionGrid* grid_;
     MessageSink& messages_;
+    QLocale locale_;
     bool filling_ = false;
     bool negativeNoticeShown_ = false;  // the notice about negative values is shown once per run
 };

@@ -2,6 +2,7 @@
 
 #include "catalogue/topictable.h"
 #include "conversion/conversionengine.h"
+#include "conversion/entryreading.h"
 #include "testtopics.h"
 
 #include <gtest/gtest.h>
@@ -237,6 +238,40 @@ TEST(TopicModel, SingleModeShowsValuesBeyondTheSingleRange)
     EXPECT_EQ(topic->valueColumn(), QStringList({"1", "1E+52", "6,187143E+34"}));
     topic->commit(2, QStringLiteral("1"));
     EXPECT_EQ(topic->valueColumn(), QStringList({"1,616255E-35", "1,616255E+17", "1"}));
+}
+
+// Typed numbers: the program's own grouped form is read; a number beyond the
+// double range is an overflow; another locale's separator is named.
+struct TypedCase {
+    const char* text;
+    std::optional<double> value;
+    ErrorCode error;
+    bool otherSeparator;
+};
+
+TEST(TypedNumber, GroupedFormsRangeAndSeparators)
+{
+    const TypedCase cases[] = {
+        {"5 000,00", 5000.0, {}, false},
+        {"1\u00A0234\u00A0567,5", 1234567.5, {}, false},
+        {"-12,345 678 901", -12.345678901, {}, false},
+        {"1 5", std::nullopt, ErrorCode::TypeMismatch, false},
+        {"12 34,5", std::nullopt, ErrorCode::TypeMismatch, false},
+        {"1E400", std::nullopt, ErrorCode::Overflow, false},
+        {"-1e400", std::nullopt, ErrorCode::Overflow, false},
+        {"1.5", std::nullopt, ErrorCode::TypeMismatch, true},
+        {"abc", std::nullopt, ErrorCode::TypeMismatch, false},
+    };
+    for (const auto& c : cases) {
+        const TypedNumber number = readTypedNumber(QString::fromUtf8(c.text), kCzech);
+        EXPECT_EQ(number.value, c.value) << c.text;
+        if (!c.value) {
+            EXPECT_EQ(number.error, c.error) << c.text;
+        }
+        EXPECT_EQ(number.otherDecimalSeparator, c.otherSeparator) << c.text;
+    }
+    EXPECT_TRUE(readTypedNumber(QStringLiteral("1,5"), kEnglish).otherDecimalSeparator);
+    EXPECT_EQ(decimalSeparatorHint(kCzech), QStringLiteral("Jako desetinný oddělovač použijte „,“."));
 }
 
 }  // namespace
