@@ -1,12 +1,13 @@
-// One commit and one rewrite of the value column on the largest topic the
-// catalogue holds (150 units), in each precision mode.
-#include "common/recordingmessagesink.h"
-#include "conversion/conversionengine.h"
+// One commit and one change of display format on the largest topic the
+// catalogue holds (150 units), in each precision mode, through the model of
+// the open topic as the window uses it.
+#include "catalogue/unitcatalogue.h"
+#include "conversion/topicmodel.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <vector>
+#include <memory>
 
 using namespace tolvarin;
 
@@ -14,16 +15,19 @@ namespace {
 
 const QLocale kCzech(QLocale::Czech, QLocale::CzechRepublic);
 constexpr int kRows = 150;
+constexpr int kSlot = 1;
 
 // Coefficients spread over thirty decades, as in a topic of prefixed units.
-std::vector<Unit> largeTopic()
+std::unique_ptr<UnitCatalogue> largeTopic()
 {
-    std::vector<Unit> units;
+    auto catalogue = std::make_unique<UnitCatalogue>();
     for (int i = 0; i < kRows; ++i) {
         const double coefficient = std::pow(10.0, (i - kRows / 2) / 5.0) * (1.0 + i % 7 / 10.0);
-        units.push_back({QStringLiteral("jednotka %1").arg(i), QStringLiteral("j%1").arg(i), coefficient, {}});
+        catalogue->unit(kSlot, i + 1) = {QStringLiteral("jednotka %1").arg(i), QStringLiteral("j%1").arg(i),
+                                         coefficient, {}};
     }
-    return units;
+    catalogue->setCount(kSlot, kRows);
+    return catalogue;
 }
 
 DisplayFormat formatOf(const benchmark::State& state)
@@ -31,42 +35,31 @@ DisplayFormat formatOf(const benchmark::State& state)
     return DisplayFormat{precisionModeFromIndex(int(state.range(0))), FixPattern(3)};
 }
 
-CommitRequest requestFor(const std::vector<Unit>& units, const DisplayFormat& format)
-{
-    CommitRequest request;
-    request.slot = 1;
-    request.units = units;
-    request.sourceRow = kRows / 2;
-    request.enteredText = QStringLiteral("12,5");
-    request.column = QStringList(kRows, QString());
-    request.format = format;
-    return request;
-}
-
 void BM_Commit(benchmark::State& state)
 {
-    const std::vector<Unit> units = largeTopic();
-    const CommitRequest request = requestFor(units, formatOf(state));
-    ConversionEngine engine;
-    RecordingMessageSink sink;
+    const std::unique_ptr<UnitCatalogue> catalogue = largeTopic();
+    TopicModel model(*catalogue, kCzech);
+    (void)model.setFormat(formatOf(state));
+    model.open(kSlot);
     for (auto _ : state) {
-        CommitResult result = engine.commit(request, kCzech, sink);
-        benchmark::DoNotOptimize(result);
+        const ConversionOutcome outcome = model.commit(kRows / 2, QStringLiteral("12,5"));
+        if (!outcome.converted()) state.SkipWithError("the commit failed");
+        benchmark::DoNotOptimize(outcome);
     }
-    if (!sink.messages.isEmpty()) state.SkipWithError("the commit failed");
 }
 
-void BM_ApplyFormat(benchmark::State& state)
+void BM_ChangeFormat(benchmark::State& state)
 {
-    const std::vector<Unit> units = largeTopic();
-    const DisplayFormat format = formatOf(state);
-    ConversionEngine engine;
-    RecordingMessageSink sink;
-    const QStringList column =
-        engine.commit(requestFor(units, DisplayFormat{PrecisionMode::Double}), kCzech, sink).column;
+    const std::unique_ptr<UnitCatalogue> catalogue = largeTopic();
+    TopicModel model(*catalogue, kCzech);
+    model.open(kSlot);
+    model.commit(kRows / 2, QStringLiteral("12,5"));
+    const DisplayFormat formats[] = {formatOf(state), DisplayFormat{PrecisionMode::Double}};
+    int next = 0;
     for (auto _ : state) {
-        Result<QStringList> result = ApplyFormat(column, format, kCzech);
-        benchmark::DoNotOptimize(result);
+        const Result<bool> done = model.setFormat(formats[next]);
+        next = 1 - next;
+        benchmark::DoNotOptimize(done);
     }
 }
 
@@ -74,6 +67,6 @@ void BM_ApplyFormat(benchmark::State& state)
 
 // Argument: the precision mode, 0 single, 1 double, 2 scientific, 3 fixed.
 BENCHMARK(BM_Commit)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ApplyFormat)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChangeFormat)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

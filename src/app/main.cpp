@@ -1,10 +1,12 @@
 #include "mainwindow/mainwindow.h"
+#include "mainwindow/qttranslation.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    tolvarin::installCzechQtTranslation(app);
     tolvarin::MainWindow window;
     if (!window.startUp(app.arguments())) return 0;
     return app.exec();

@@ -100,7 +100,7 @@ int runInfo(Session& session)
     const std::optional<UnitRef> unit = session.unit(session.options().arguments.first(), *topics);
     if (!unit) return kExitFailure;
     const std::span<const Unit> units = topicUnits(session.catalogue(), unit->slot);
-    session.print(terminalText(unitInfoText(unit->slot, units, unit->row - 1, session.options().locale)) +
+    session.print(terminalText(unitInfoText(topicRules(unit->slot), units, unit->row - 1, session.options().locale)) +
                   QLatin1Char('\n'));
     return kExitSuccess;
 }

@@ -2,7 +2,7 @@
 #include "commands.h"
 #include "tableoutput.h"
 #include "conversion/conversionengine.h"
-#include "conversion/conversiontext.h"
+#include "conversion/topicmodel.h"
 
 #include <utility>
 
@@ -48,57 +48,31 @@ std::optional<std::pair<UnitRef, UnitRef>> findPair(Session& session, const QStr
     return std::nullopt;
 }
 
-// What the window's grid would be asked to convert. With a target, outside
-// temperature, the grid holds just the two units: every row is converted on
-// its own, so the target's text is the same, but a row that the target does
-// not need (a Planck length beyond the single range) cannot fail the
-// conversion. The plane-angle topic then stands for no topic: its summary
-// line, which refuses whole degrees beyond 32 bits, is not shown here.
-struct Grid {
-    int slot = 0;
-    std::vector<Unit> units;
-    int sourceRow = 0;
-    int targetRow = 0;
-};
-
-Grid gridFor(const UnitCatalogue& catalogue, UnitRef source, std::optional<UnitRef> target)
-{
-    if (target && source.slot != kTemperatureSlot) {
-        const int slot = source.slot == kAngleSlot ? 0 : source.slot;
-        return {slot, {catalogue.unit(source.slot, source.row), catalogue.unit(target->slot, target->row)}, 0, 1};
-    }
-    const std::span<const Unit> units = topicUnits(catalogue, source.slot);
-    return {source.slot, {units.begin(), units.end()}, source.row - 1, target ? target->row - 1 : 0};
-}
-
-// The engine's commit of the value typed into the source unit's row: the
-// value column, or none after the failure was reported.
-std::optional<QStringList> convert(Session& session, const Grid& grid, const QString& valueText)
+// The value typed into the source unit's row, converted in its whole topic
+// as the window's table does it: the topic's value column, or none after the
+// failure was reported.
+std::optional<QStringList> convert(Session& session, TopicModel& model, int sourceRow, const QString& valueText)
 {
     if (valueText.trimmed().isEmpty()) {
-        session.error(ConversionEngine::failureText(ErrorCode::TypeMismatch, valueText));
+        session.error(conversionFailureText(ErrorCode::TypeMismatch, valueText));
         return std::nullopt;
     }
-    CommitRequest request;
-    request.slot = grid.slot;
-    request.units = grid.units;
-    request.sourceRow = grid.sourceRow;
-    request.enteredText = valueText;
-    request.column = QStringList(qsizetype(grid.units.size()), QString());
-    request.format = session.options().format;
-
-    ConversionEngine engine;
-    RecordingMessageSink messages;  // the failure message, or the notice about a negative value
-    const CommitResult result = engine.commit(request, session.options().locale, messages);
-    session.printMessages(messages);
-    if (result.failed) return std::nullopt;
-    // Below absolute zero the window shows zero in red; a script must not
-    // take those zeros for a result.
-    if (result.infoLine && result.infoLine->colour == InfoColour::Red) {
-        session.error(result.infoLine->text);
+    const ConversionOutcome outcome = model.commit(sourceRow, valueText);
+    if (outcome.signFlipped) session.error(negativeValueNoticeText());
+    switch (outcome.status) {
+    case ConversionOutcome::Status::Failed:
+        session.error(conversionFailureText(outcome.error, outcome.failedText));
         return std::nullopt;
+    case ConversionOutcome::Status::BelowAbsoluteZero:
+        // The window shows absolute zero in red; a script must not take
+        // those zeros for a result.
+        session.error(absoluteZeroText());
+        return std::nullopt;
+    case ConversionOutcome::Status::Unchanged:
+    case ConversionOutcome::Status::Emptied: return std::nullopt;
+    case ConversionOutcome::Status::Converted: break;
     }
-    return result.column;
+    return model.valueColumn();
 }
 
 }  // namespace
@@ -121,14 +95,16 @@ int runConvert(Session& session)
         if (!source) return kExitFailure;
     }
 
-    const Grid grid = gridFor(session.catalogue(), *source, target);
-    const std::optional<QStringList> column = convert(session, grid, words[0]);
+    TopicModel model(session.catalogue(), session.options().locale);
+    model.setFormat(session.options().format);
+    model.open(source->slot);
+    const std::optional<QStringList> column = convert(session, model, source->row - 1, words[0]);
     if (!column) return kExitFailure;
 
     if (target) {
-        const QString& value = (*column)[grid.targetRow];
+        const QString& value = column->value(target->row - 1);
         if (value.isEmpty()) {
-            session.error(ConversionEngine::failureText(ErrorCode::InvalidArgument, words[0]));
+            session.error(conversionFailureText(ErrorCode::InvalidArgument, words[0]));
             return kExitFailure;
         }
         session.print(value + QLatin1Char('\n'));
@@ -136,8 +112,8 @@ int runConvert(Session& session)
     }
 
     QList<QStringList> rows;
-    for (size_t i = 0; i < grid.units.size(); ++i)
-        rows.append({grid.units[i].name, grid.units[i].symbol, (*column)[qsizetype(i)]});
+    for (int row = 0; row < model.rowCount(); ++row)
+        rows.append({model.unit(row).name, model.unit(row).symbol, (*column)[row]});
     session.print(formatTable(rows, session.options().style, {Align::Left, Align::Left, Align::Right}));
     return kExitSuccess;
 }

@@ -53,7 +53,7 @@ int runRepresent(const Options& options, CliOutput& output)
 {
     const RepresentationResult result = represent(options);
     if (!result.hasResult) {
-        output.err += terminalText(ConversionEngine::failureText(ErrorCode::TypeMismatch, options.arguments.first())) +
+        output.err += terminalText(conversionFailureText(ErrorCode::TypeMismatch, options.arguments.first())) +
                       QLatin1Char('\n');
         return kExitFailure;
     }

@@ -49,6 +49,7 @@ public:
     const Options& options() const { return options_; }
     const DataFileConfig& config() const { return config_; }
     const UnitCatalogue& catalogue() const { return *catalogue_; }
+    UnitCatalogue& catalogue() { return *catalogue_; }
 
     // The topic slots a unit is looked for in: the one that --topic names, or
     // every topic. None after an unknown or ambiguous --topic was reported.

@@ -191,14 +191,11 @@ TEST_F(CliConversion, UnknownUnitsTopicsAndUnsuitableValues)
                    });
 }
 
-TEST_F(CliConversion, OnlyTheTargetMustFitTheDisplayMode)
+TEST_F(CliConversion, ValuesBeyondTheSingleRangeAreShownInSinglePrecision)
 {
-    // 30 km in Planck lengths is beyond the single range: the table cannot
-    // be shown in single precision, as in the window, but a conversion into
-    // another unit does not need that row.
-    expectFailures(*this, {{"en_US", words({"30", "km"}), 1, "Chyba 6: Přetečení"}});
+    // 30 km in Planck lengths lies beyond the single range.
     expectOutputs(*this, {
-                             {"en_US", words({"30", "km", "m"}), "30000\n"},
+                             {"en_US", words({"30", "km", "lP"}), "1.856143E+39\n"},
                              {"en_US", words({"30", "km", "lP", "--format", "D"}), "1.85614274975174E+39\n"},
                          });
 }

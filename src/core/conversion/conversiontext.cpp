@@ -67,11 +67,11 @@ QString magnifierText(std::span<const Unit> units, const QStringList& column, in
                          magnifierLine(units, column, currentRow, locale));
 }
 
-QString unitInfoText(int slot, std::span<const Unit> units, int row, const QLocale& locale)
+QString unitInfoText(const TopicRules& rules, std::span<const Unit> units, int row, const QLocale& locale)
 {
     const Unit& unit = unitOf(units, row);
     QString text = unit.name.toUpper();
-    if (slot != kTemperatureSlot) {
+    if (rules.coefficientsCompare) {
         text += QStringLiteral(" (") + SqueezeSpaces(QStringLiteral("1 ") + unit.symbol + QStringLiteral(" = ") +
                                                      FormatGrouped(unit.coefficient, locale) + QLatin1Char(' ') +
                                                      unitOf(units, 0).symbol + QLatin1Char(')'));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/unitcatalogue.h"
+#include "conversion/topicrules.h"
 
 #include <QLocale>
 #include <QString>
@@ -47,6 +48,6 @@ QString magnifierText(std::span<const Unit> units, const QStringList& column, in
 // case, " (1 km = 1 000,00 m)" against the first unit, CR LF and the unit's
 // info; in the temperature topic, where no coefficient applies, the name,
 // CR LF and the info.
-QString unitInfoText(int slot, std::span<const Unit> units, int row, const QLocale& locale);
+QString unitInfoText(const TopicRules& rules, std::span<const Unit> units, int row, const QLocale& locale);
 
 }  // namespace tolvarin

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cfloat>
 #include <cmath>
 #include <string_view>
 
@@ -192,6 +193,18 @@ QString singleText(float value, const QLocale& locale)
     Digits d = splitScientific(write(buffer, value, std::chars_format::scientific));
     if (d.count > 7) d = splitScientific(write(buffer, value, std::chars_format::scientific, 6));
     return generalText(d, 7, locale);
+}
+
+QString singlePrecisionText(double value, const QLocale& locale)
+{
+    if (!std::isfinite(value)) return QString();
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0.0 || (magnitude >= double(FLT_MIN) && magnitude <= double(FLT_MAX)))
+        return singleText(float(value), locale);
+    // Beyond the single's range a cast would be undefined and a subnormal
+    // would lose its digits: seven significant digits of the double instead.
+    Buffer buffer;
+    return generalText(splitScientific(write(buffer, value, std::chars_format::scientific, 6)), 7, locale);
 }
 
 QString scientificText(double value, const QLocale& locale)

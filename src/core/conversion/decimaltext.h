@@ -30,6 +30,13 @@ std::optional<double> doubleTextValue(double value);
 // "0,3333333", "1,234568E+07".
 QString singleText(float value, const QLocale& locale);
 
+// The single-precision mode's text of a double: singleText of the value as a
+// single; a value beyond the single's range (above about 3,4E+38, or nonzero
+// below the smallest normal single) with at most seven significant digits in
+// exponent form, as a single would look if it had the range: "1E+52",
+// "1,616255E-35".
+QString singlePrecisionText(double value, const QLocale& locale);
+
 // One digit, the separator, exactly two digits, "E", sign and at least two
 // exponent digits: "1,23E+03", "0,00E+00".
 QString scientificText(double value, const QLocale& locale);

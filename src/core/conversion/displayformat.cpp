@@ -19,7 +19,7 @@ int patternDecimals(const QString& pattern)
 QString textIn(double value, const DisplayFormat& format, const QLocale& locale)
 {
     switch (format.mode) {
-    case PrecisionMode::Single: return singleText(float(value), locale);
+    case PrecisionMode::Single: return singlePrecisionText(value, locale);
     case PrecisionMode::Double: return doubleText(value, locale);
     case PrecisionMode::Scientific: return scientificText(value, locale);
     case PrecisionMode::Fixed: {
@@ -72,34 +72,10 @@ QString FixPattern(int n)
 
 Result<QString> formatValue(double value, const DisplayFormat& format, const QLocale& locale)
 {
-    // Empty for a single beyond its range, or a rounding beyond the double range.
+    // Empty for a rounding beyond the double range.
     QString text = textIn(value, format, locale);
     if (text.isEmpty()) return ErrorCode::Overflow;
     return text;
-}
-
-Result<QString> formatValueText(const QString& text, const DisplayFormat& format, const QLocale& locale)
-{
-    const std::optional<double> value = regionalReading(text, locale);
-    if (!value) return ErrorCode::TypeMismatch;
-    return formatValue(*value, format, locale);
-}
-
-Result<QStringList> ApplyFormat(const QStringList& column, const DisplayFormat& format, const QLocale& locale)
-{
-    if (column.isEmpty() || column.first().isEmpty()) return column;
-    QStringList formatted;
-    formatted.reserve(column.size());
-    for (const QString& text : column) {
-        if (text.isEmpty()) {
-            formatted.append(text);
-            continue;
-        }
-        const Result<QString> cell = formatValueText(text, format, locale);
-        if (!cell.ok()) return cell.error();
-        formatted.append(cell.value());
-    }
-    return formatted;
 }
 
 QString plainDoubleText(double value, const QLocale& locale) { return doubleText(value, locale); }

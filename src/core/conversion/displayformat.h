@@ -39,21 +39,10 @@ struct DisplayFormat {
     QString fixedPattern = FixPattern(2);
 };
 
-// One value in a format. A value beyond the single range in the Single mode,
-// or one that rounds beyond the double range (1,80E+308 in the Scientific
-// mode), gives Overflow; so does an infinite or NaN value.
+// One value in a format. A value that rounds beyond the double range
+// (1,80E+308 in the Scientific mode) gives Overflow; so does an infinite or
+// NaN value. The Single mode shows every finite value (singlePrecisionText).
 Result<QString> formatValue(double value, const DisplayFormat& format, const QLocale& locale);
-
-// One value text rewritten in a format. The text is read with the regional
-// reading; a text that is no number gives TypeMismatch, and the value's
-// overflows are those of formatValue.
-Result<QString> formatValueText(const QString& text, const DisplayFormat& format, const QLocale& locale);
-
-// ApplyFormat: the whole value column (one text per grid row) rewritten in a
-// format. With no rows, or an empty row 0, the column comes back unchanged;
-// other empty cells stay empty. When any cell fails, the error of the first
-// failing cell comes back and the caller keeps its column as it was.
-Result<QStringList> ApplyFormat(const QStringList& column, const DisplayFormat& format, const QLocale& locale);
 
 // The text of a double as the engine writes it into a cell before the column
 // is reformatted: the Double mode's form, 15 significant digits

@@ -1,6 +1,5 @@
 #include "conversion/planeangle.h"
 
-#include "catalogue/numericreading.h"
 #include "conversion/decimaltext.h"
 
 #include <cmath>
@@ -39,17 +38,14 @@ QString angleKind(int wholeDegrees)
     return prefix + QStringLiteral("ý úhel");
 }
 
-Result<QString> angleSummary(const QString& degreeText, const QLocale& locale)
+QString angleSummary(double degrees, const QLocale& locale)
 {
-    const std::optional<double> value = regionalReading(degreeText, locale);
-    if (!value) return ErrorCode::TypeMismatch;
-    const double magnitude = std::floor(std::abs(*value));
-    if (magnitude > double(INT32_MAX)) return ErrorCode::Overflow;
-
-    int wholeDegrees = int(magnitude) % 360;
-    if (*value - std::floor(*value) >= 0.5) ++wholeDegrees;
-    return AngleDMS(*value, locale) + QStringLiteral(" (") + QString::number(wholeDegrees) + QStringLiteral("°") +
-           angleKind(wholeDegrees) + QLatin1Char(')');
+    const double magnitude = std::floor(std::abs(degrees));
+    const int wholeDegrees = int(std::fmod(magnitude, 360.0)) + (degrees - std::floor(degrees) >= 0.5 ? 1 : 0);
+    // Beyond 32 bits of whole degrees the angle is named without its kind.
+    const bool named = magnitude <= double(INT32_MAX);
+    return AngleDMS(degrees, locale) + QStringLiteral(" (") + QString::number(wholeDegrees) + QStringLiteral("°") +
+           (named ? angleKind(wholeDegrees) : QString()) + QLatin1Char(')');
 }
 
 }  // namespace tolvarin

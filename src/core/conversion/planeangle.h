@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common/runtimeerror.h"
-
 #include <QLocale>
 #include <QString>
 
@@ -17,11 +15,10 @@ QString AngleDMS(double degrees, const QLocale& locale);
 // " — ostrý úhel" for 1..89; empty from 181 on, where no kind is named.
 QString angleKind(int wholeDegrees);
 
-// The summary line of the plane-angle topic from the text of its degree row:
-// AngleDMS, then " (" + the rounded whole degrees modulo 360 + "°", the kind
-// and ")". 30 gives " 30° 0' 0\" (30° — ostrý úhel)"; 359.5 rounds to 360°.
-// A text that is no number gives TypeMismatch, whole degrees beyond the
-// 32-bit range give Overflow.
-Result<QString> angleSummary(const QString& degreeText, const QLocale& locale);
+// The summary line of the plane-angle topic from its degree value: AngleDMS,
+// then " (" + the rounded whole degrees modulo 360 + "°", the kind and ")".
+// 30 gives " 30° 0' 0\" (30° — ostrý úhel)"; 359.5 rounds to 360°. Whole
+// degrees beyond the 32-bit range are named without their kind.
+QString angleSummary(double degrees, const QLocale& locale);
 
 }  // namespace tolvarin

@@ -1,6 +1,6 @@
 #include "conversion/clipboardcommands.h"
 
-#include "catalogue/numericreading.h"
+#include "conversion/entryreading.h"
 #include "conversion/clipboardaccess.h"
 #include "conversion/conversiongrid.h"
 #include "conversion/conversionview.h"
@@ -50,7 +50,7 @@ bool ClipboardCommands::canCopy() const
 
 bool ClipboardCommands::canPaste() const
 {
-    return clipboard_.hasText() && regionalReading(clipboard_.text(), locale_).has_value();
+    return clipboard_.hasText() && readTypedNumber(clipboard_.text(), locale_).value.has_value();
 }
 
 void ClipboardCommands::updateEnabled()

@@ -11,24 +11,30 @@ namespace tolvarin {
 
 namespace {
 
-constexpr int kPictureRole = Qt::UserRole + 1;
-
-// Paints a cell as usual, then its marker picture at the cell's right edge:
-// a small "i" for a unit with information, a tick for a marked unit.
+// Paints a cell as usual, in the marking colour when it holds the value last
+// entered, then its marker at the cell's right edge: a small "i" for a unit
+// with information, a tick for a marked unit.
 class MarkerDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit MarkerDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+
+    QColor enteredColour;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        QStyledItemDelegate::paint(painter, option, index);
-        const auto picture = ConversionGrid::Picture(index.data(kPictureRole).toInt());
-        if (picture != ConversionGrid::Picture::Info && picture != ConversionGrid::Picture::Marked) return;
+        QStyleOptionViewItem cell = option;
+        if (index.data(TopicModel::EnteredRole).toBool() && enteredColour.isValid()) {
+            cell.palette.setColor(QPalette::Text, enteredColour);
+            cell.palette.setColor(QPalette::HighlightedText, enteredColour);
+        }
+        QStyledItemDelegate::paint(painter, cell, index);
+        const auto marker = TopicModel::Marker(index.data(TopicModel::MarkerRole).toInt());
+        if (marker == TopicModel::Marker::None) return;
         const int size = std::min(option.rect.height() - 4, 12);
         const QRect box(option.rect.right() - size - 3, option.rect.center().y() - size / 2, size, size);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        if (picture == ConversionGrid::Picture::Info) {
+        if (marker == TopicModel::Marker::Info) {
             painter->setPen(Qt::NoPen);
             painter->setBrush(QColor(0x35, 0x6a, 0xb3));
             painter->drawEllipse(box);
@@ -48,19 +54,11 @@ public:
     }
 };
 
-QTableWidgetItem* makeItem(const QString& text, bool selectable)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(selectable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled);
-    return item;
-}
-
 }  // namespace
 
-ConversionGrid::ConversionGrid(QWidget* parent) : QTableWidget(parent), editor_(new QLineEdit(viewport()))
+ConversionGrid::ConversionGrid(QWidget* parent) : QTableView(parent), editor_(new QLineEdit(viewport()))
 {
     setObjectName(QStringLiteral("msgTab"));
-    setColumnCount(3);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -83,81 +81,47 @@ ConversionGrid::ConversionGrid(QWidget* parent) : QTableWidget(parent), editor_(
     connect(editor_, &QLineEdit::textEdited, this, &ConversionGrid::editorTextChanged);
     connect(editor_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { emit editorRightPressed(editor_->mapToGlobal(pos)); });
-
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int column, int previousRow, int) {
-        if (row < 0) return;
-        if (column != kValueColumn) {
-            setCurrentCell(row, kValueColumn);
-            return;
-        }
-        if (row != previousRow) emit currentRowChanged(row);
-    });
 }
 
-void ConversionGrid::setUnits(const QStringList& names, const QStringList& symbols)
+void ConversionGrid::setTopicModel(TopicModel* model)
 {
-    discardEdit();
-    setUpdatesEnabled(false);
-    clearContents();
-    setRowCount(int(names.size()));
-    for (int row = 0; row < names.size(); ++row) {
-        setItem(row, kNameColumn, makeItem(names[row], false));
-        setItem(row, kSymbolColumn, makeItem(symbols.value(row), false));
-        setItem(row, kValueColumn, makeItem(QString(), true));
+    model_ = model;
+    setModel(model);
+    // A topic opened anew drops an open edit.
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, &ConversionGrid::discardEdit);
+}
+
+void ConversionGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (!current.isValid()) return;
+    if (current.column() != kValueColumn) {
+        setCurrentCell(current.row(), kValueColumn);
+        return;
     }
-    setUpdatesEnabled(true);
+    if (!previous.isValid() || current.row() != previous.row()) emit currentRowChanged(current.row());
 }
 
-QString ConversionGrid::nameText(int row) const { return item(row, kNameColumn) ? item(row, kNameColumn)->text() : QString(); }
-QString ConversionGrid::symbolText(int row) const
+int ConversionGrid::rowCount() const { return model_ ? model_->rowCount() : 0; }
+
+int ConversionGrid::currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
+
+void ConversionGrid::setCurrentCell(int row, int column)
 {
-    return item(row, kSymbolColumn) ? item(row, kSymbolColumn)->text() : QString();
-}
-QString ConversionGrid::valueText(int row) const
-{
-    return item(row, kValueColumn) ? item(row, kValueColumn)->text() : QString();
+    if (!model_ || !model_->hasRow(row)) return;
+    setCurrentIndex(model_->index(row, column));
 }
 
-void ConversionGrid::setValueText(int row, const QString& text)
-{
-    if (QTableWidgetItem* cell = item(row, kValueColumn)) cell->setText(text);
-}
+QString ConversionGrid::nameText(int row) const { return model_ ? model_->unit(row).name : QString(); }
 
-QStringList ConversionGrid::valueColumn() const
-{
-    QStringList texts;
-    for (int row = 0; row < rowCount(); ++row) texts << valueText(row);
-    return texts;
-}
+QString ConversionGrid::valueText(int row) const { return model_ ? model_->valueText(row) : QString(); }
 
-void ConversionGrid::setValueColumn(const QStringList& texts)
-{
-    setUpdatesEnabled(false);
-    for (int row = 0; row < rowCount() && row < texts.size(); ++row) setValueText(row, texts[row]);
-    setUpdatesEnabled(true);
-}
+QStringList ConversionGrid::valueColumn() const { return model_ ? model_->valueColumn() : QStringList(); }
 
-void ConversionGrid::setPicture(int row, int column, Picture picture)
+void ConversionGrid::setEnteredColour(const QColor& colour)
 {
-    if (QTableWidgetItem* cell = item(row, column)) cell->setData(kPictureRole, int(picture));
-}
-
-ConversionGrid::Picture ConversionGrid::picture(int row, int column) const
-{
-    const QTableWidgetItem* cell = item(row, column);
-    const int value = cell ? cell->data(kPictureRole).toInt() : 0;
-    return value == 0 ? Picture::None : Picture(value);
-}
-
-void ConversionGrid::setValueColour(int row, const QColor& colour)
-{
-    if (QTableWidgetItem* cell = item(row, kValueColumn)) cell->setForeground(colour);
-}
-
-QColor ConversionGrid::valueColour(int row) const
-{
-    const QTableWidgetItem* cell = item(row, kValueColumn);
-    return cell ? cell->foreground().color() : QColor();
+    static_cast<MarkerDelegate*>(itemDelegate())->enteredColour = colour;
+    viewport()->update();
 }
 
 void ConversionGrid::setGridLines(bool on)
@@ -190,9 +154,9 @@ void ConversionGrid::setTopRow(int row)
 std::pair<int, int> ConversionGrid::selectedRowRange() const
 {
     const int row = currentRow();
-    for (const QTableWidgetSelectionRange& range : selectedRanges())
-        if (range.topRow() <= row && row <= range.bottomRow())
-            return {range.topRow() == row ? row : range.topRow(), range.topRow() == row ? range.bottomRow() : row};
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        if (range.top() <= row && row <= range.bottom())
+            return {range.top() == row ? row : range.top(), range.top() == row ? range.bottom() : row};
     return {row, row};
 }
 
@@ -201,8 +165,8 @@ void ConversionGrid::startEdit(const QString& typed)
     const int row = currentRow();
     if (row < 0) return;
     editRow_ = row;
-    textBeforeEdit_ = valueText(row);
-    editor_->setText(typed.isEmpty() ? textBeforeEdit_ : typed);
+    model_->beginEdit(row);
+    editor_->setText(typed.isEmpty() ? valueText(row) : typed);
     editor_->setCursorPosition(int(editor_->text().size()));
     placeEditor();
     editor_->show();
@@ -222,15 +186,14 @@ void ConversionGrid::commitEdit()
 {
     if (!isEditing()) return;
     const QString text = editor_->text();
-    setValueText(editRow_, text);
     editor_->hide();
     setFocus();
-    emit editCommitted(editRow_, text, textBeforeEdit_);
+    emit editCommitted(editRow_, text);
 }
 
 void ConversionGrid::placeEditor()
 {
-    const QRect cell = visualRect(model()->index(currentRow(), kValueColumn));
+    const QRect cell = visualRect(model_->index(currentRow(), kValueColumn));
     editor_->setGeometry(cell.adjusted(1, 1, -1, -1));
 }
 
@@ -261,7 +224,7 @@ void ConversionGrid::keyPressEvent(QKeyEvent* event)
         startEdit(text);
         return;
     }
-    QTableWidget::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 void ConversionGrid::mousePressEvent(QMouseEvent* event)
@@ -274,7 +237,7 @@ void ConversionGrid::mousePressEvent(QMouseEvent* event)
                           event->globalPosition().toPoint());
         return;
     }
-    QTableWidget::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
 }
 
 void ConversionGrid::mouseDoubleClickEvent(QMouseEvent* event)
@@ -287,7 +250,7 @@ void ConversionGrid::mouseDoubleClickEvent(QMouseEvent* event)
 
 void ConversionGrid::focusInEvent(QFocusEvent* event)
 {
-    QTableWidget::focusInEvent(event);
+    QTableView::focusInEvent(event);
     if (isEditing() && event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
         commitEdit();
 }
@@ -295,13 +258,22 @@ void ConversionGrid::focusInEvent(QFocusEvent* event)
 void ConversionGrid::scrollContentsBy(int dx, int dy)
 {
     discardEdit();  // scrolling drops an open edit
-    QTableWidget::scrollContentsBy(dx, dy);
+    QTableView::scrollContentsBy(dx, dy);
     emit scrolled();
 }
 
 bool ConversionGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != editor_ || event->type() != QEvent::KeyPress) return QTableWidget::eventFilter(watched, event);
+    if (watched == editor_ && event->type() == QEvent::ShortcutOverride) {
+        // Ctrl with a letter is the window's command (copy the cell, paste a
+        // number, a representation) also while a value is being typed.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) {
+            event->ignore();
+            return true;
+        }
+    }
+    if (watched != editor_ || event->type() != QEvent::KeyPress) return QTableView::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
     case Qt::Key_Escape: discardEdit(); return true;

@@ -1,45 +1,42 @@
 #pragma once
 
+#include "conversion/topicmodel.h"
+
 #include <QColor>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <functional>
 
 namespace tolvarin {
 
-// msgTab: one row per unit (name, symbol, value). Only the value column takes
-// the cursor. Values are typed into txtEdit, an editor laid over the value
-// cell; the grid takes the focus back to commit it. The grid knows nothing of
-// units or arithmetic: it reports commits, cell changes and keys, and shows
-// the texts it is given.
-class ConversionGrid : public QTableWidget {
+// The conversion table: one row per unit of the open topic (name, symbol,
+// value), rendered from a TopicModel. Only the value column takes the
+// cursor. Values are typed into an editor laid over the value cell; the grid
+// takes the focus back to commit it and reports the commit, cell changes and
+// keys. It knows nothing of units or arithmetic.
+class ConversionGrid : public QTableView {
     Q_OBJECT
 
 public:
-    static constexpr int kNameColumn = 0;
-    static constexpr int kSymbolColumn = 1;
-    static constexpr int kValueColumn = 2;
-
-    // The marker pictures at the right edge of a cell.
-    enum class Picture { None = 3, Info = 1, Marked = 2 };
+    static constexpr int kNameColumn = TopicModel::NameColumn;
+    static constexpr int kSymbolColumn = TopicModel::SymbolColumn;
+    static constexpr int kValueColumn = TopicModel::ValueColumn;
 
     explicit ConversionGrid(QWidget* parent = nullptr);
 
-    // Fills the name and symbol columns; the value column stays empty.
-    void setUnits(const QStringList& names, const QStringList& symbols);
+    void setTopicModel(TopicModel* model);
+    TopicModel* topicModel() const { return model_; }
 
+    int rowCount() const;
+    int currentRow() const;
+    void setCurrentCell(int row, int column = kValueColumn);
     QString nameText(int row) const;
-    QString symbolText(int row) const;
     QString valueText(int row) const;
-    void setValueText(int row, const QString& text);
     QStringList valueColumn() const;
-    void setValueColumn(const QStringList& texts);
 
-    void setPicture(int row, int column, Picture picture);
-    Picture picture(int row, int column) const;
-    void setValueColour(int row, const QColor& colour);
-    QColor valueColour(int row) const;
+    // The colour of the value last entered.
+    void setEnteredColour(const QColor& colour);
     void setGridLines(bool on);
 
     // The rows from the top row down that are fully visible.
@@ -53,8 +50,8 @@ public:
     QLineEdit* editor() const { return editor_; }
     bool isEditing() const { return editor_->isVisible(); }
     int editRow() const { return editRow_; }
-    // MSFlexGridEdit: opens the editor over the current value cell, with the
-    // cell's text (typed empty) or with the typed character alone.
+    // Opens the editor over the current value cell, with the cell's text
+    // (typed empty) or with the typed character alone.
     void startEdit(const QString& typed = QString());
     // Hides the editor without committing (Escape, scrolling).
     void discardEdit();
@@ -67,10 +64,9 @@ public:
     void setTypeAhead(std::function<bool(QChar)> typeAhead) { typeAhead_ = std::move(typeAhead); }
 
 signals:
-    // The edit of row was committed with text; before is the cell's text from
-    // before the edit, for restoring it when the value is refused.
-    void editCommitted(int row, const QString& text, const QString& before);
-    void currentRowChanged(int row);  // msgTab_EnterCell
+    // The edit of row was committed with text.
+    void editCommitted(int row, const QString& text);
+    void currentRowChanged(int row);
     void insertPressed();
     void rightPressed(int row, int column, const QPoint& globalPos);
     void editorTextChanged(const QString& text);
@@ -78,6 +74,7 @@ signals:
     void scrolled();
 
 protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -89,8 +86,8 @@ private:
     void placeEditor();
     void moveToRow(int row);
 
+    TopicModel* model_ = nullptr;
     QLineEdit* editor_;
-    QString textBeforeEdit_;
     int editRow_ = 0;
     std::function<bool(QChar)> typeAhead_;
 };

@@ -2,24 +2,22 @@
 
 #include "catalogue/unitcatalogue.h"
 #include "common/messagesink.h"
-#include "conversion/conversionengine.h"
 #include "conversion/conversiontext.h"
 #include "conversion/displayformat.h"
+#include "conversion/topicmodel.h"
 
 #include <QColor>
 #include <QLocale>
 #include <QObject>
 
-#include <span>
-
 namespace tolvarin {
 
 class ConversionGrid;
 
-// The window side of the conversion grid: fills msgTab for a topic, commits
-// typed values through the conversion engine, rewrites the value column in
-// the display format, and keeps the marking, hiding and colouring of rows.
-// What the window around it has to show is reported by signals.
+// The window side of the open topic: owns the topic's model, shows it in the
+// grid, commits typed values through it and turns what happened into
+// messages, the information line and the statistics. What the window around
+// it has to show is reported by signals.
 class ConversionView : public QObject {
     Q_OBJECT
 
@@ -27,32 +25,30 @@ public:
     ConversionView(UnitCatalogue& catalogue, ConversionGrid* grid, MessageSink& messages, const QLocale& locale,
                    QObject* parent = nullptr);
 
-    // FillGrid: the topic's names and symbols, an empty value column, row 0
+    TopicModel* model() const { return model_; }
+
+    // Opens a topic: its names and symbols, an empty value column, row 0
     // current, the title and the unit counters.
-    void FillGrid(int slot);
-    int slot() const { return slot_; }
-    int editRow() const { return editRow_; }
-    std::span<const Unit> units() const;
+    void fillGrid(int slot);
+    int slot() const { return model_->slot(); }
+    int editRow() const { return model_->editRow(); }
 
-    DisplayFormat format() const { return format_; }
-    void setFormat(const DisplayFormat& format) { format_ = format; }
-    // Rewrites the value column in the current format.
-    void ApplyFormat();
+    DisplayFormat format() const { return model_->format(); }
+    // Rewrites the value column in another format.
+    void setFormat(const DisplayFormat& format);
 
-    // mnuBarvy: row marking with the Insert key and the marker pictures.
-    bool markingOn() const { return markingOn_; }
+    // Row marking with the Insert key and the marker pictures.
+    bool markingOn() const { return model_->markingOn(); }
     void setMarkingOn(bool on);
     // "Barevně odlišit zadání": the entered value's colour.
     void setColouring(bool on, const QColor& colour);
-    void setPreviewTarget(PreviewTarget target) { previewTarget_ = target; }
-    PreviewTarget previewTarget() const { return previewTarget_; }
+    void setPreviewTarget(PreviewTarget target) { model_->setPreviewTarget(target); }
+    PreviewTarget previewTarget() const { return model_->previewTarget(); }
 
     // Insert on the current row.
     void toggleMarkOnCurrentRow();
-    // Whether "Skrýt neoznačené" is offered: two or more marked rows.
-    bool canHideUnmarked() const;
-    void hideUnmarked();  // mnuSkryt, mnuHide(2)
-    void hideActive();    // mnuHide(1)
+    void hideUnmarked();
+    void hideActive();
 
     // Commits a text into the current row as if it had been typed there (paste).
     void commitText(const QString& text);
@@ -66,36 +62,26 @@ public:
 signals:
     void showInfoLine(const QString& text, bool important, const QColor& colour);
     void titleChanged(const QString& title);
-    void topicUnitsChanged(const QString& text);  // status-bar panel "TVeličiny"
+    void topicUnitsChanged(const QString& text);  // the status panel with the topic's unit count
     void filled();
     void hideAvailabilityChanged(bool available);
-    void converted(bool counted);   // a commit changed the column
+    void converted(bool counted);  // a commit changed the column
     void commitFailed();
-    void currentRowChanged();       // the cursor moved to another unit
+    void currentRowChanged();  // the cursor moved to another unit
     void magnifierChanged();
-    void unitsHidden();             // rows were hidden in the catalogue
+    void unitsHidden();  // rows were hidden in the catalogue
 
 private:
-    void onEditCommitted(int row, const QString& text, const QString& before);
+    void commit(int row, const QString& text);
     void onCurrentRowChanged(int row);
-    void markerPictures();
-    void colourMark(int row);
     void refreshHideAvailability();
 
-    UnitCatalogue& catalogue_;
+    TopicModel* model_;
     ConversionGrid* grid_;
     MessageSink& messages_;
     QLocale locale_;
-    ConversionEngine engine_;
-    DisplayFormat format_;
-    PreviewTarget previewTarget_ = PreviewTarget::FirstUnit;
-    int slot_ = 0;
-    int editRow_ = 0;
-    int colourMarkedRow_ = 0;
     bool filling_ = false;
-    bool markingOn_ = true;
-    bool colouring_ = true;
-    QColor markColour_;
+    bool negativeNoticeShown_ = false;  // the notice about negative values is shown once per run
 };
 
 }  // namespace tolvarin

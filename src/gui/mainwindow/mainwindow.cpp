@@ -426,7 +426,7 @@ void MainWindow::reloadCatalogue()
     tolvarin::reloadCatalogue(*catalogue_, dataConfig_, *messages_);
     navigator_->setUnits(FillJednotky(*catalogue_));
     updateCounters();
-    if (currentSlot_ > 0) view_->FillGrid(currentSlot_);
+    if (currentSlot_ > 0) view_->fillGrid(currentSlot_);
 }
 
 void MainWindow::fillNavigator()
@@ -477,8 +477,6 @@ void MainWindow::setPrecisionMode(int mode)
     QLabel* panel = commands_->panel(StatusPanel::Precision);
     panel->setText(precisionCode(format.mode));
     panel->setToolTip(withoutAccessKey(chosen->text()));
-    if (view_->slot() < 1) return;  // start-up: nothing is shown yet
-    view_->ApplyFormat();
     refreshMagnifier();
 }
 
@@ -487,7 +485,7 @@ void MainWindow::setPrecisionMode(int mode)
 void MainWindow::openCurrentTopic()
 {
     if (currentSlot_ < 1) return;
-    view_->FillGrid(currentSlot_);
+    view_->fillGrid(currentSlot_);
     showConversionPanel();
     updateBackForward();
 }
@@ -512,7 +510,7 @@ void MainWindow::openTopic(int slot)
     showConversionPanel();
     currentSlot_ = slot;
     navigator_->selectTopic(slot);
-    view_->FillGrid(slot);
+    view_->fillGrid(slot);
     updateBackForward();
 }
 

@@ -32,15 +32,14 @@ void PrefixViewCommand::showPrefixes()
     const Result<PrefixViewValues> values =
         PredponyValues(value, kValueRow, prefixCoefficients(*target_.catalogue), target_.locale);
     if (!values.ok()) {
-        target_.messages->show(MessageIcon::Exclamation, appTitle(),
-                               ConversionEngine::failureText(values.error(), value));
+        target_.messages->show(MessageIcon::Exclamation, appTitle(), conversionFailureText(values.error(), value));
         return;
     }
 
     target_.clipboard->setText(value);
     target_.openTopic(kPrefixSlot);
     target_.title->setText(QLatin1Char(' ') + unitName);
-    grid->setValueColumn(values.value().texts);
+    grid->topicModel()->showValueTexts(values.value().texts);
     grid->setFocus();
     if (const std::optional<int> top = values.value().topRow) {
         grid->setCurrentCell(*top, ConversionGrid::kValueColumn);

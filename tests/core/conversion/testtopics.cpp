@@ -16,38 +16,32 @@ QStringList localColumn(std::initializer_list<const char*> czechTexts, const QLo
     return column;
 }
 
-Topic lengthTopic()
+OpenTopic::OpenTopic(int slot, const std::vector<Unit>& units, const QLocale& locale, DisplayFormat format)
+    : model_(catalogue_, locale)
 {
-    return {1, {{"metr", "m", 1.0, {}}, {"kilometr", "km", 1000.0, {}}, {"milimetr", "mm", 0.001, {}}}};
+    for (size_t i = 0; i < units.size(); ++i) catalogue_.unit(slot, int(i) + 1) = units[i];
+    catalogue_.setCount(slot, int(units.size()));
+    (void)model_.setFormat(format);
+    model_.open(slot);
 }
 
-Topic temperatureTopic()
+std::vector<Unit> lengthUnits()
 {
-    return {kTemperatureSlot,
-            {{"kelvin", "K", 1.0, {}},
-             {"stupeň Celsia", "°C", 1.0, {}},
-             {"stupeň Fahrenheita", "°F", 1.0, {}},
-             {"stupeň Rankina", "°R", 1.0, {}},
-             {"stupeň Réaumura", "°Ré", 1.0, {}}}};
+    return {{"metr", "m", 1.0, {}}, {"kilometr", "km", 1000.0, {}}, {"milimetr", "mm", 0.001, {}}};
 }
 
-Topic angleTopic()
+std::vector<Unit> temperatureUnits()
 {
-    return {kAngleSlot, {{"radián", "rad", 1.0, {}}, {"stupeň", "°", 4.0 * std::atan(1.0) / 180.0, {}}}};
+    return {{"kelvin", "K", 1.0, {}},
+            {"stupeň Celsia", "°C", 1.0, {}},
+            {"stupeň Fahrenheita", "°F", 1.0, {}},
+            {"stupeň Rankina", "°R", 1.0, {}},
+            {"stupeň Réaumura", "°Ré", 1.0, {}}};
 }
 
-CommitResult run(ConversionEngine& engine, const Commit& commit, const QLocale& locale, RecordingMessageSink& sink)
+std::vector<Unit> angleUnits()
 {
-    CommitRequest request;
-    request.slot = commit.topic.slot;
-    request.units = commit.topic.units;
-    request.sourceRow = commit.row;
-    request.enteredText = commit.entered;
-    request.column =
-        commit.column.isEmpty() ? QStringList(qsizetype(commit.topic.units.size()), QString()) : commit.column;
-    request.textBeforeEdit = commit.before;
-    request.format = commit.format;
-    return engine.commit(request, locale, sink);
+    return {{"radián", "rad", 1.0, {}}, {"stupeň", "°", 4.0 * std::atan(1.0) / 180.0, {}}};
 }
 
 }  // namespace tolvarin::test

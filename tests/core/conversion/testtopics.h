@@ -1,13 +1,13 @@
 #pragma once
 
 #include "catalogue/unitcatalogue.h"
-#include "common/recordingmessagesink.h"
-#include "conversion/conversionengine.h"
+#include "conversion/topicmodel.h"
 
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <ostream>
 #include <vector>
 
@@ -24,25 +24,20 @@ inline const QLocale* const kLocales[] = {&kCzech, &kEnglish};
 QString localText(const char* czechText, const QLocale& locale);
 QStringList localColumn(std::initializer_list<const char*> czechTexts, const QLocale& locale);
 
-// A small topic for the engine: its slot and its units in grid order.
-struct Topic {
-    int slot = 1;
-    std::vector<Unit> units;
+// One topic in a catalogue of its own and the model that shows it.
+class OpenTopic {
+public:
+    OpenTopic(int slot, const std::vector<Unit>& units, const QLocale& locale, DisplayFormat format = {});
+    TopicModel& operator*() { return model_; }
+    TopicModel* operator->() { return &model_; }
+
+private:
+    UnitCatalogue catalogue_;
+    TopicModel model_;
 };
 
-Topic lengthTopic();       // m (reference), km, mm
-Topic temperatureTopic();  // K, °C, °F, °R, °Ré
-Topic angleTopic();        // rad (reference), ° (the degree row is row 1)
-
-// One commit of a text into a row; the column is empty unless given.
-struct Commit {
-    const Topic& topic;
-    int row = 0;
-    QString entered;
-    QStringList column = {};
-    QString before = {};
-    DisplayFormat format = {};
-};
-CommitResult run(ConversionEngine& engine, const Commit& commit, const QLocale& locale, RecordingMessageSink& sink);
+std::vector<Unit> lengthUnits();       // m (reference), km, mm
+std::vector<Unit> temperatureUnits();  // K, °C, °F, °R, °Ré
+std::vector<Unit> angleUnits();        // rad (reference), ° (the degree row is row 1)
 
 }  // namespace tolvarin::test

@@ -394,7 +394,7 @@ TEST_F(AsViewTest, NegativePasteShowsTheNoticeOncePerRun)
     EXPECT_EQ(grid()->valueText(1), u("3"));
     EXPECT_EQ(grid()->valueText(0), u("3000"));
     ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].text, ConversionEngine::negativeNoticeText());
+    EXPECT_EQ(messages.messages[0].text, negativeValueNoticeText());
 
     topic(16)->trigger();  // temperatures keep their sign
     clipboard.setText(u("-10"));
