@@ -102,13 +102,17 @@ protected:
     // The data files a test runs on; a fixture may add lines of its own.
     virtual QStringList mainFileLines() const { return mainTestFile(); }
     virtual QStringList userFileLines() const { return userTestFile(); }
+    // A fixture may replace choosers and services of the window.
+    virtual void adjustOptions(MainWindowOptions&) {}
 
     void SetUp() override
     {
         folder.writeLines(QStringLiteral("Tolvar.tvd"), mainFileLines());
         folder.writeLines(QStringLiteral("User.tvd"), userFileLines());
-        window = std::make_unique<MainWindow>(
-            testWindowOptions(folder, QLocale(QLocale::Czech, QLocale::CzechRepublic), &messages));
+        MainWindowOptions options =
+            testWindowOptions(folder, QLocale(QLocale::Czech, QLocale::CzechRepublic), &messages);
+        adjustOptions(options);
+        window = std::make_unique<MainWindow>(options);
         ASSERT_TRUE(window->startUp());
         window->resize(900, 600);
         QApplication::setActiveWindow(window.get());

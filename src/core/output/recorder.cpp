@@ -54,7 +54,8 @@ QString recordingLine(const QStringList& fields, RecordingLayout layout)
 
 QString defaultRecordingPath(const QString& topicKey)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists()) folder = QDir::homePath();
     return QDir(folder).filePath(topicKey + QStringLiteral(".csv"));
 }
 

@@ -24,8 +24,9 @@ QString recordingSuffix(RecordingLayout layout);  // "csv" or "txt"
 // name from a separator.
 QString recordingLine(const QStringList& fields, RecordingLayout layout);
 
-// Where the save dialog starts: the user's documents folder and the topic's
-// key with the layout's suffix ("Delka.csv").
+// Where the save dialog starts: the user's documents folder (the home folder
+// when there is none) and the topic's key with the first layout's suffix
+// ("Delka.csv").
 QString defaultRecordingPath(const QString& topicKey);
 
 // The recording of conversions: a file that gets a header of unit names and

@@ -23,10 +23,10 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem cell = option;
-        if (index.data(TopicModel::EnteredRole).toBool() && enteredColour.isValid()) {
+        // A selected cell keeps the highlighted text colour: the marking
+        // colour is often the highlight itself.
+        if (index.data(TopicModel::EnteredRole).toBool() && enteredColour.isValid())
             cell.palette.setColor(QPalette::Text, enteredColour);
-            cell.palette.setColor(QPalette::HighlightedText, enteredColour);
-        }
         QStyledItemDelegate::paint(painter, cell, index);
         const auto marker = TopicModel::Marker(index.data(TopicModel::MarkerRole).toInt());
         if (marker == TopicModel::Marker::None) return;

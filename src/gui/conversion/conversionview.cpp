@@ -130,6 +130,7 @@ void ConversionView::commit(int row, const QString& text)
         if (outcome.summary) emit showInfoLine(*outcome.summary, false, QColor(Qt::black));
         if (model_->rules().summary == TopicRules::Summary::UnitValues) emit magnifierChanged();
         emit converted(outcome.counted);
+        emit valuesConverted();
         return;
     }
 }

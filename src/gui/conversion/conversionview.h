@@ -66,6 +66,7 @@ signals:
     void filled();
     void hideAvailabilityChanged(bool available);
     void converted(bool counted);  // a commit changed the column
+    void valuesConverted();        // every row shows a converted value
     void commitFailed();
     void currentRowChanged();  // the cursor moved to another unit
     void magnifierChanged();

@@ -85,6 +85,10 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     commands_ = new CommandSurfaces(this);
     buildClientArea();
     view_ = new ConversionView(*catalogue_, panel_->grid(), *messages_, locale_, this);
+    RecordingFileChooser chooseRecordingTarget = options.recordingFile;
+    if (!chooseRecordingTarget)
+        chooseRecordingTarget = [this](const QString& suggested) { return chooseRecordingFile(this, suggested); };
+    recording_ = new RecordingCommands(*commands_, *view_->model(), *messages_, chooseRecordingTarget, this);
     connectCommands();
     buildAsViewCommands(options.clipboard);
 
@@ -293,6 +297,10 @@ void MainWindow::runCommand(Command command)
         case Command::AsRoman: representations_->showAs(command); break;
         case Command::AsRemembered: representations_->repeatRemembered(); break;
         case Command::Levels: setLevel(0); break;
+        case Command::Record: recording_->record(); break;
+        case Command::RecordPause: recording_->pause(); break;
+        case Command::RecordStart: recording_->resume(); break;
+        case Command::RecordStop: recording_->stop(); break;
         // Toggles and exclusive choices are connected by their own signals,
         // the topic entries by their slots.
         case Command::Magnifier:
@@ -326,10 +334,6 @@ void MainWindow::runCommand(Command command)
         case Command::ExtendedCopy:
         case Command::Font:
         case Command::Constants:
-        case Command::RecordStart:
-        case Command::RecordPause:
-        case Command::RecordStop:
-        case Command::Record:
         case Command::CompactView:
         case Command::Calculator:
         case Command::Options:
@@ -369,7 +373,9 @@ void MainWindow::connectView()
     connect(view_, &ConversionView::filled, this, [this] {
         enableTopicCommands();
         refreshInfoPanel();
+        recording_->topicFilled();
     });
+    connect(view_, &ConversionView::valuesConverted, recording_, &RecordingCommands::recordValues);
     connect(view_, &ConversionView::hideAvailabilityChanged, this, [this](bool available) {
         commands_->action(Command::RowsHideUnmarked)->setEnabled(available);
         commands_->action(Command::HideUnmarkedRows)->setEnabled(available);

@@ -8,6 +8,7 @@
 #include "mainwindow/windowlayout.h"
 #include "navigation/navigatorpanel.h"
 #include "navigation/topicnavigation.h"
+#include "output/recordingcommands.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -40,6 +41,7 @@ struct MainWindowOptions {
     QString instanceLockFile;         // default: one lock per user in the temporary folder
     bool showSplash = true;
     ClipboardAccess* clipboard = nullptr;  // default: the system clipboard
+    RecordingFileChooser recordingFile;    // default: the save dialog
 };
 
 // The main window: wires the catalogue, the conversion grid, the navigator
@@ -116,6 +118,7 @@ public:
     RepresentationCommands* representations() const { return representations_; }
     ClipboardCommands* clipboardCommands() const { return clipboardCommands_.get(); }
     PrefixViewCommand* prefixView() const { return prefixView_; }
+    RecordingCommands* recording() const { return recording_; }
 
     // ---- navigator and unit search ----
     void showTopicList();
@@ -184,6 +187,7 @@ private:
     std::unique_ptr<ClipboardCommands> clipboardCommands_;  // let go of the clipboard before it goes
     RepresentationCommands* representations_ = nullptr;
     PrefixViewCommand* prefixView_ = nullptr;
+    RecordingCommands* recording_ = nullptr;
 };
 
 }  // namespace tolvarin
