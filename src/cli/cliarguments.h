@@ -2,6 +2,7 @@
 
 #include "catalogue/datafileconfig.h"
 #include "conversion/displayformat.h"
+#include "numbers/representation.h"
 
 #include <QLocale>
 #include <QString>
@@ -22,9 +23,6 @@ enum class Command {
     Version,
 };
 
-// The representations of the "Aktuální jako" menu by their command words.
-enum class Representation { Bin, Oct, Hex, Base, BaseWithPlaces, Fraction, Roman };
-
 enum class TableStyle { Aligned, Csv, Tsv };
 
 // Everything the command line asked for, checked and with every default
@@ -32,7 +30,7 @@ enum class TableStyle { Aligned, Csv, Tsv };
 struct Options {
     Command command = Command::Help;
     QStringList arguments;  // the command's own words, the command word itself left out
-    Representation representation = Representation::Bin;
+    Representation representation = Representation::Binary;
 
     DisplayFormat format;
     UnitLevel level = UnitLevel::All;
@@ -41,10 +39,7 @@ struct Options {
     std::optional<QString> userData;  // an empty path: no user file
     QLocale locale;
     TableStyle style = TableStyle::Aligned;
-
-    int numBase = 12;
-    int numBaseDec = 6;
-    int zCitlivost = 3;
+    RepresentationSettings representationSettings;
 };
 
 struct UsageError {

@@ -19,6 +19,19 @@ QString TestFolder::writeBytes(const QString& name, const QByteArray& bytes) con
     return full;
 }
 
+QStringList dataFileLines(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        QString text = line;
+        if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
+        if (!text.isEmpty() && !text.startsWith(QLatin1Char('#'))) lines.append(text);
+    }
+    return lines;
+}
+
 QString TestFolder::writeLines(const QString& name, const QStringList& lines) const
 {
     QByteArray bytes;

@@ -21,4 +21,9 @@ private:
     QTemporaryDir dir_;
 };
 
+// The lines of a UTF-8 test data file, without empty lines and the comment
+// lines that start with "#"; a line keeps every other character, blanks and
+// tabs included. Fails the test when the file cannot be read.
+QStringList dataFileLines(const QString& path);
+
 }  // namespace tolvarin::test

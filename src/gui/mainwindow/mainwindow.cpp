@@ -352,7 +352,7 @@ void MainWindow::onToolButton(const QString& key)
 
 void MainWindow::onToolMenu(const QString& key)
 {
-    if (representations_->jakoEntryClicked(key)) return;
+    if (representations_->asEntryClicked(key)) return;
     const QStringList levels = {QStringLiteral("Vse"), QStringLiteral("Uroven1"), QStringLiteral("Uroven2"),
                                 QStringLiteral("Uroven3")};
     if (levels.contains(key)) mnuU_Click(int(levels.indexOf(key)));
@@ -757,9 +757,9 @@ void MainWindow::buildAsViewCommands(ClipboardAccess* clipboard)
 
 bool MainWindow::onAsViewMenu(const QString& name, int index)
 {
-    if (name == QLatin1String("mnuSoustava")) representations_->mnuSoustava_Click(index);
-    else if (name == QLatin1String("mnuZlomek")) representations_->mnuZlomek_Click();
-    else if (name == QLatin1String("mnuLatin")) representations_->mnuLatin_Click();
+    if (name == QLatin1String("mnuSoustava")) representations_->showNumberSystem(index);
+    else if (name == QLatin1String("mnuZlomek")) representations_->showAs(Representation::Fraction);
+    else if (name == QLatin1String("mnuLatin")) representations_->showAs(Representation::Roman);
     else if (name == QLatin1String("mnuKopirovat")) clipboardCommands_->mnuKopirovat_Click();
     else if (name == QLatin1String("mnuVlozit")) clipboardCommands_->mnuVlozit_Click();
     else if (name == QLatin1String("mnuPredpony")) prefixView_->PredponyView();

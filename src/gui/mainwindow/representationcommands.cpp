@@ -3,12 +3,10 @@
 #include "conversion/conversiongrid.h"
 #include "mainwindow/commandsurfaces.h"
 #include "mainwindow/commandtable.h"
-#include "numbers/fraction.h"
-#include "numbers/positionalsystems.h"
-#include "numbers/romannumerals.h"
 
 #include <QAction>
 
+#include <iterator>
 #include <utility>
 
 namespace tolvarin {
@@ -17,25 +15,22 @@ namespace {
 
 const QString kJako = QStringLiteral("Jako");
 
-// The drop-down entries' keys and the commands they run: index 0-4 of
-// mnuSoustava, or the fraction and the Roman numeral.
-enum class Command { Soustava, Zlomek, Latin };
+// The drop-down entries' keys and what they show.
 struct EntryCommand {
     const char* key;
-    Command command;
-    int index;
+    Representation representation;
 };
 constexpr EntryCommand kEntryCommands[] = {
-    {"Binarne", Command::Soustava, kSoustavaBinarne},
-    {"Oktalne", Command::Soustava, kSoustavaOktalne},
-    {"Hexadecimalne", Command::Soustava, kSoustavaHexadecimalne},
-    {"Vlastni", Command::Soustava, kSoustavaVlastni},
-    {"VlastniD", Command::Soustava, kSoustavaVlastniDesetinna},
-    {"Zlomek", Command::Zlomek, 0},
-    {"Rimsky", Command::Latin, 0},
+    {"Binarne", Representation::Binary},
+    {"Oktalne", Representation::Octal},
+    {"Hexadecimalne", Representation::Hexadecimal},
+    {"Vlastni", Representation::OwnBase},
+    {"VlastniD", Representation::OwnBaseWithPlaces},
+    {"Zlomek", Representation::Fraction},
+    {"Rimsky", Representation::Roman},
 };
 
-const ToolMenuEntry* jakoEntry(const QString& key)
+const ToolMenuEntry* asButtonEntry(const QString& key)
 {
     const ToolButtonDef* button = findToolButton(kJako);
     if (!button) return nullptr;
@@ -61,38 +56,34 @@ QString RepresentationCommands::currentCellText()
     return row < 0 ? QString() : grid->valueText(row);
 }
 
-void RepresentationCommands::mnuSoustava_Click(int index)
+void RepresentationCommands::showNumberSystem(int menuIndex)
 {
-    const QString text = currentCellText();
-    const RepresentationSettings& s = *target_.settings;
-    show(SoustavaResult(index, text, s.numBase, s.numBaseDec, target_.locale));
+    constexpr Representation kNumberSystems[] = {Representation::Binary, Representation::Octal,
+                                                 Representation::Hexadecimal, Representation::OwnBase,
+                                                 Representation::OwnBaseWithPlaces};
+    if (menuIndex >= 0 && menuIndex < int(std::size(kNumberSystems))) showAs(kNumberSystems[menuIndex]);
 }
 
-void RepresentationCommands::mnuZlomek_Click()
+void RepresentationCommands::showAs(Representation representation)
 {
-    const QString text = currentCellText();
-    show(ZlomekResult(text, target_.settings->zCitlivost, target_.locale));
-}
-
-void RepresentationCommands::mnuLatin_Click()
-{
-    show(RimskyResult(currentCellText(), target_.locale));
-}
-
-void RepresentationCommands::show(const RepresentationResult& result)
-{
-    if (!result.hasResult) {
+    const RepresentationOutcome outcome =
+        represent(representation, currentCellText(), *target_.settings, target_.locale);
+    if (outcome.refusedBecause(RefusalReason::NoNumber)) {
         target_.grid->setFocus();
         return;
     }
-    if (result.isRangeError) {
-        // The range message stands alone: the magnifier keeps its caption and
-        // the focus stays where it is.
-        target_.showInfoLine(result.text, result.important, QColor(255, 0, 0));
+    if (outcome.refusedBecause(RefusalReason::OutOfRange)) {
+        // The range message stands alone, in red: the magnifier keeps its
+        // caption and the focus stays where it is.
+        target_.showInfoLine(outcome.shownText(), true, QColor(255, 0, 0));
         return;
     }
-    target_.showInfoLine(result.text, result.important, QColor(Qt::black));
-    if (target_.magnify) target_.magnify(result.text);
+    // Every other refusal reads as an answer and is shown like a result.
+    // Fractions and numerals go to a message box while the information line
+    // is hidden; the number systems do not.
+    const bool important = representation == Representation::Fraction || representation == Representation::Roman;
+    target_.showInfoLine(outcome.shownText(), important, QColor(Qt::black));
+    if (target_.magnify) target_.magnify(outcome.shownText());
     target_.grid->setFocus();
 }
 
@@ -100,11 +91,7 @@ bool RepresentationCommands::runEntry(const QString& key)
 {
     for (const EntryCommand& entry : kEntryCommands) {
         if (key != QLatin1String(entry.key)) continue;
-        switch (entry.command) {
-            case Command::Soustava: mnuSoustava_Click(entry.index); break;
-            case Command::Zlomek: mnuZlomek_Click(); break;
-            case Command::Latin: mnuLatin_Click(); break;
-        }
+        showAs(entry.representation);
         return true;
     }
     return false;
@@ -115,9 +102,9 @@ void RepresentationCommands::repeatRemembered()
     runEntry(remembered_);
 }
 
-bool RepresentationCommands::jakoEntryClicked(const QString& key)
+bool RepresentationCommands::asEntryClicked(const QString& key)
 {
-    const ToolMenuEntry* entry = jakoEntry(key);
+    const ToolMenuEntry* entry = asButtonEntry(key);
     if (!entry || !runEntry(key)) return false;
     target_.commands->setToolButtonImage(kJako, entry->buttonImage);
     if (entry->remembered) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numbers/representation.h"
+
 #include <QColor>
 #include <QLocale>
 #include <QObject>
@@ -11,21 +13,10 @@ namespace tolvarin {
 
 class CommandSurfaces;
 class ConversionGrid;
-struct RepresentationResult;
 
-// The settings the representations read: the own base NumBase, its places
-// NumBaseDec and the fraction sensitivity ZCitlivost. The window owns them;
-// only the options dialog changes them.
-struct RepresentationSettings {
-    int numBase = 12;
-    int numBaseDec = 6;
-    int zCitlivost = 3;
-};
-
-// The menu "Aktuální jako" (mnuSoustava 0-4, mnuZlomek, mnuLatin) and the
-// toolbar button "Jako" with its drop-down and remembered choice. Each
-// command shows the current cell's value in one line of the information
-// line; the arithmetic is the core's.
+// The menu "Aktuální jako" and the toolbar button "Jako" with its drop-down
+// and remembered choice. Each command shows the current cell's value in one
+// line of the information line; the arithmetic is the core's.
 class RepresentationCommands : public QObject {
     Q_OBJECT
 
@@ -43,23 +34,23 @@ public:
 
     explicit RepresentationCommands(Target target, QObject* parent = nullptr);
 
-    void mnuSoustava_Click(int index);
-    void mnuZlomek_Click();
-    void mnuLatin_Click();
+    // The current cell's value in one representation.
+    void showAs(Representation representation);
+    // Entry 0..4 of the menu's number systems; other indexes do nothing.
+    void showNumberSystem(int menuIndex);
 
     // The "Jako" button: repeats the remembered representation.
     void repeatRemembered();
     // An entry of the "Jako" drop-down: runs it and gives the button the
     // entry's picture; a remembered entry also becomes the button's choice
     // and tooltip. False for keys that are not entries of "Jako".
-    bool jakoEntryClicked(const QString& key);
+    bool asEntryClicked(const QString& key);
     // One of "Binarne", "Oktalne", "Hexadecimalne", "Zlomek", "Rimsky".
     QString remembered() const { return remembered_; }
 
 private:
     bool runEntry(const QString& key);
     QString currentCellText();
-    void show(const RepresentationResult& result);
 
     Target target_;
     QString remembered_ = QStringLiteral("Binarne");
