@@ -32,6 +32,17 @@ QStringList dataFileLines(const QString& path)
     return lines;
 }
 
+QStringList dataFields(const QString& line)
+{
+    QStringList fields = line.split(QLatin1Char('|'));
+    for (QString& field : fields) {
+        field = field.trimmed();
+        if (field.size() >= 2 && field.startsWith(QLatin1Char('"')) && field.endsWith(QLatin1Char('"')))
+            field = field.mid(1, field.size() - 2);
+    }
+    return fields;
+}
+
 QString TestFolder::writeLines(const QString& name, const QStringList& lines) const
 {
     QByteArray bytes;

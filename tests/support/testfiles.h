@@ -26,4 +26,8 @@ private:
 // tabs included. Fails the test when the file cannot be read.
 QStringList dataFileLines(const QString& path);
 
+// The fields of a data file line cut at every "|", without the blanks around
+// them; a field in double quotes keeps its own blanks.
+QStringList dataFields(const QString& line);
+
 }  // namespace tolvarin::test

@@ -207,14 +207,14 @@ CommitResult ConversionEngine::commit(const CommitRequest& request, const QLocal
 
 QString ConversionEngine::negativeNoticeText()
 {
-    return JoinLines({QStringLiteral("Zadáno záporné číslo."), QString(),
+    return joinLines({QStringLiteral("Zadáno záporné číslo."), QString(),
                       QStringLiteral("Záporné hodnoty se nepoužívají. Budou převedeny na kladná čísla."), QString(),
                       QStringLiteral("Poznámka: Tato zpráva už nebude zobrazena.")});
 }
 
 QString ConversionEngine::failureText(ErrorCode error, const QString& cellText)
 {
-    return JoinLines({QStringLiteral("Chyba ") + QString::number(errorNumber(error)) + QStringLiteral(": ") +
+    return joinLines({QStringLiteral("Chyba ") + QString::number(errorNumber(error)) + QStringLiteral(": ") +
                           errorDescription(error),
                       QString(), QStringLiteral("Nevhodná hodnota '") + cellText + QStringLiteral("'.")});
 }

@@ -136,7 +136,7 @@ void ConversionView::hideActive()
 {
     if (!canHideRows(slot_) || grid_->rowCount() == 0) return;
     const auto [first, last] = grid_->selectedRowRange();
-    MarkAsHide(catalogue_, slot_, first, last);
+    markOutsideRows(catalogue_, slot_, first, last);
     hideUnmarked();
 }
 

@@ -13,6 +13,7 @@
 #include "mainwindow/lifecycle.h"
 #include "mainwindow/prefixviewcommand.h"
 #include "mainwindow/qtmessagesink.h"
+#include "mainwindow/reportmessages.h"
 #include "mainwindow/sidepanels.h"
 #include "navigation/navigatorpanel.h"
 #include "navigation/searchpanel.h"
@@ -267,7 +268,7 @@ void MainWindow::connectCommands()
     });
     connect(view_, &ConversionView::magnifierChanged, this, &MainWindow::refreshMagnifier);
     connect(view_, &ConversionView::unitsHidden, this,
-            [this] { navigator_->setUnits(FillJednotky(*catalogue_)); });
+            [this] { navigator_->setUnits(unitListEntries(*catalogue_)); });
 
     ConversionGrid* g = grid();
     connect(g, &ConversionGrid::rightPressed, this, [this](int, int column, const QPoint& pos) {
@@ -380,8 +381,8 @@ void MainWindow::popup(const QString& menuName, const QPoint& globalPos)
 
 void MainWindow::reloadCatalogue()
 {
-    tolvarin::reloadCatalogue(*catalogue_, dataConfig_, *messages_);
-    navigator_->setUnits(FillJednotky(*catalogue_));
+    showReport(tolvarin::reloadCatalogue(*catalogue_, dataConfig_), *messages_);
+    navigator_->setUnits(unitListEntries(*catalogue_));
     updateCounters();
     if (currentSlot_ > 0) view_->FillGrid(currentSlot_);
 }
@@ -394,7 +395,7 @@ void MainWindow::fillNavigator()
     QList<std::pair<int, QString>> user;
     for (int n : catalogue_->usedUserTopics()) user.append({kBuiltinTopicCount + n, catalogue_->title(kBuiltinTopicCount + n)});
     navigator_->setUserTopics(user);
-    navigator_->setUnits(FillJednotky(*catalogue_));
+    navigator_->setUnits(unitListEntries(*catalogue_));
     updateCounters();
 }
 

@@ -1,4 +1,5 @@
 #include "numbers/decimalvalue.h"
+#include "support/testtext.h"
 
 #include <gtest/gtest.h>
 

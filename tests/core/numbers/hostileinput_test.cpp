@@ -6,6 +6,7 @@
 
 #include "support/testfiles.h"
 #include "support/testlocales.h"
+#include "support/testtext.h"
 
 #include <gtest/gtest.h>
 

@@ -36,29 +36,20 @@ const std::map<QString, RefusalReason> kReasons = {
     {"OutOfRange", RefusalReason::OutOfRange},
 };
 
-// A field without the blanks around it; a quoted field keeps its own blanks.
-QString field(const QStringList& fields, qsizetype i)
-{
-    const QString text = fields.value(i).trimmed();
-    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"')) return text.mid(1, text.size() - 2);
-    return text;
-}
-
 TEST(Representation, CasesOfTheDataFile)
 {
     const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/representations.txt"));
     ASSERT_GE(lines.size(), 80);
     for (const QString& line : lines) {
-        const QStringList fields = line.split(u'|');
-        ASSERT_TRUE(fields.size() == 5 || fields.size() == 6) << line.toStdString();
-        ASSERT_TRUE(kRepresentations.contains(field(fields, 0))) << line.toStdString();
+        const QStringList f = test::dataFields(line) << QString();  // no refusal when the line names none
+        ASSERT_TRUE(f.size() >= 6 && kRepresentations.contains(f[0])) << line.toStdString();
         RepresentationSettings settings;
-        if (const QStringList s = field(fields, 3).split(u' ', Qt::SkipEmptyParts); s.size() == 3)
+        if (const QStringList s = f[3].split(u' ', Qt::SkipEmptyParts); s.size() == 3)
             settings = {s[0].toInt(), s[1].toInt(), s[2].toInt()};
-        const RepresentationOutcome outcome = represent(kRepresentations.at(field(fields, 0)), field(fields, 2),
-                                                        settings, field(fields, 1) == "cs" ? kCzech : kEnglish);
-        const QString reason = field(fields, 5);
-        EXPECT_EQ(outcome.shownText(), field(fields, 4)) << line.toStdString();
+        const RepresentationOutcome outcome =
+            represent(kRepresentations.at(f[0]), f[2], settings, f[1] == "cs" ? kCzech : kEnglish);
+        const QString& reason = f[5];
+        EXPECT_EQ(outcome.shownText(), f[4]) << line.toStdString();
         EXPECT_EQ(outcome.refusal ? std::optional(outcome.refusal->reason) : std::nullopt,
                   reason.isEmpty() ? std::nullopt : std::optional(kReasons.at(reason)))
             << line.toStdString();
