@@ -43,6 +43,16 @@ QStringList dataFields(const QString& line)
     return fields;
 }
 
+QList<std::pair<QString, QString>> dataItems(const QString& field)
+{
+    QList<std::pair<QString, QString>> items;
+    for (const QString& item : field.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString text = dataFields(item.section(QLatin1Char('='), 1)).value(0);
+        items.append({item.section(QLatin1Char('='), 0, 0).trimmed(), text});
+    }
+    return items;
+}
+
 QString TestFolder::writeLines(const QString& name, const QStringList& lines) const
 {
     QByteArray bytes;

@@ -83,7 +83,7 @@ Result<float> toSingle(const QString& raw, const QLocale& locale)
     return float(*number);
 }
 
-Result<double> toDoba(const QString& raw, const QLocale& locale)
+Result<double> toDays(const QString& raw, const QLocale& locale)
 {
     const QString text = raw.trimmed();
     bool ok = false;
@@ -103,7 +103,7 @@ Result<double> toDoba(const QString& raw, const QLocale& locale)
     return value;
 }
 
-QString dobaText(double days)
+QString daysText(double days)
 {
     return QString::number(days, 'g', QLocale::FloatingPointShortest);
 }

@@ -16,7 +16,7 @@ struct WindowPlacement {
     int width = 7590;
     int height = 6285;
     int windowState = 0;  // 0 normal, 1 minimised, 2 maximised
-    int vlevo = 1700;     // left edge of the conversion area
+    int navigatorWidth = 1700;  // "Vlevo": the left edge of the conversion area
     bool operator==(const WindowPlacement&) const = default;
 };
 

@@ -100,24 +100,24 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
 
 bool MainWindow::startUp(const QStringList& arguments) { return lifecycle_->startUp(arguments); }
 
-void MainWindow::applySettings(const Settings& settings)
+void MainWindow::applySettings(const SettingsRecord& settings)
 {
     DisplayFormat format = view_->format();
-    format.fixedPattern = settings.fixPattern.isEmpty() ? FixPattern(settings.FixDecimals) : settings.fixPattern;
+    format.fixedPattern = settings.fixedPattern.isEmpty() ? FixPattern(settings.fixedDecimals) : settings.fixedPattern;
     view_->setFormat(format);
-    view_->setColouring(settings.Colored == 1, storedColour(settings.ColoredColor));
-    setConversionCount(settings.Prevedeno);
-    representationSettings_ = {settings.NumBase, settings.NumBaseDec, settings.ZCitlivost};
+    view_->setColouring(settings.colourEnteredCell == 1, storedColour(settings.enteredCellColour));
+    setConversionCount(settings.conversionCount);
+    representationSettings_ = {settings.ownBase, settings.ownBasePlaces, settings.fractionSensitivity};
 }
 
-void MainWindow::loadData(const Settings& settings)
+void MainWindow::loadData(const SettingsRecord& settings)
 {
-    dataConfig_.mainPath = settings.Path;
-    dataConfig_.mainName = settings.File;
-    dataConfig_.userPath = settings.PathUser;
-    dataConfig_.userName = settings.FileUser;
+    dataConfig_.mainPath = settings.mainFilePath;
+    dataConfig_.mainName = settings.mainFileName;
+    dataConfig_.userPath = settings.userFilePath;
+    dataConfig_.userName = settings.userFileName;
     // The stored level is read at once, so the files are read only once.
-    dataConfig_.level = UnitLevel(std::clamp(int(settings.Uroven), 0, 3));
+    dataConfig_.level = UnitLevel(std::clamp(int(settings.unitLevel), 0, 3));
     reloadCatalogue();
 }
 
