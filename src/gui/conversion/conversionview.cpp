@@ -153,7 +153,7 @@ bool ConversionView::typeAhead(QChar typed)
 {
     QStringList names;
     for (int row = 0; row < grid_->rowCount(); ++row) names << grid_->nameText(row);
-    const std::optional<int> row = FindMe(typed, names, grid_->currentRow());
+    const std::optional<int> row = typeAheadRow(typed, names, grid_->currentRow());
     if (!row) return false;
     grid_->setCurrentCell(*row, ConversionGrid::kValueColumn);
     grid_->setTopRow(*row);

@@ -456,7 +456,7 @@ void MainWindow::Navigace()
 
 void MainWindow::NavigaceSet()
 {
-    const BackForward state = tolvarin::NavigaceSet(currentSlot_, navigator_->userSlots());
+    const BackForward state = backForwardState(currentSlot_, navigator_->userSlots());
     commands_->toolButton(QStringLiteral("Zpět"))->setEnabled(state.back);
     commands_->action(QStringLiteral("mnuNavigace"), 1)->setEnabled(state.back);
     commands_->toolButton(QStringLiteral("Vpřed"))->setEnabled(state.forward);
