@@ -174,7 +174,7 @@ private:
         if (first == QLatin1String("info")) return expect(Command::Info, 1, 1);
         if (first == QLatin1String("search")) return expect(Command::Search, 1, 1);
         if (first == QLatin1String("as")) {
-            std::variant<Options, UsageError> result = expect(Command::Represent, 2, 2);
+            std::variant<Options, UsageError> result = expect(Command::As, 2, 2);
             if (std::holds_alternative<UsageError>(result)) return result;
             return readRepresentation(words.first());
         }

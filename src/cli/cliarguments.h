@@ -14,11 +14,11 @@
 namespace tolvarin::cli {
 
 enum class Command {
-    Convert,    // VALUE UNIT [TARGET]
-    List,       // list [TOPIC]
-    Info,       // info UNIT
-    Search,     // search TEXT
-    Represent,  // as KIND VALUE
+    Convert,  // VALUE UNIT [TARGET]
+    List,     // list [TOPIC]
+    Info,     // info UNIT
+    Search,   // search TEXT
+    As,       // as KIND VALUE
     Help,
     Version,
 };

@@ -11,7 +11,7 @@ namespace tolvarin::cli {
 
 namespace {
 
-DataFileConfig dataFileConfig(const Options& options)
+DataFileConfig dataFilesOf(const Options& options)
 {
     DataFileConfig config;
     config.level = options.level;
@@ -49,7 +49,7 @@ QString terminalText(const QString& messageText)
 Session::Session(const Options& options, CliOutput& output)
     : options_(options),
       output_(output),
-      config_(dataFileConfig(options)),
+      config_(dataFilesOf(options)),
       catalogue_(std::make_unique<UnitCatalogue>())
 {
 }

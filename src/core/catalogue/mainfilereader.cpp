@@ -31,7 +31,7 @@ std::optional<bool> readTruthValue(const QString& text, const QLocale& locale)
 // The fields of a line, cut at every "|". Cutting stops at one field more
 // than a line may hold, which is enough to tell that it holds too many. Views
 // rather than copies: only the fields that are kept become texts.
-using Fields = QVarLengthArray<QStringView, kMaxFields + 1>;
+using FieldViews = QVarLengthArray<QStringView, kMaxFields + 1>;
 
 // The level a name's marker gives: "+" level 2, "*" level 3.
 UnitLevel levelOf(const QString& name)
@@ -41,9 +41,9 @@ UnitLevel levelOf(const QString& name)
     return UnitLevel::Level1;
 }
 
-Fields cutFields(QStringView line)
+FieldViews cutFields(QStringView line)
 {
-    Fields fields;
+    FieldViews fields;
     qsizetype start = 0;
     while (fields.size() < kMaxFields) {
         const qsizetype bar = line.indexOf(QLatin1Char('|'), start);
@@ -77,7 +77,7 @@ private:
     // Returns false when the load has to end.
     bool readLine(QStringView line)
     {
-        const Fields parts = cutFields(line);
+        const FieldViews parts = cutFields(line);
         const QString topicField = parts[0].toString();
         const bool isNumber = regionalReading(topicField, config_.locale).has_value();
         // A comment is skipped whole, whatever it holds: its pipes neither

@@ -43,12 +43,12 @@ QString errorText(qint64 scaledError, int places, const QLocale& locale)
 
 RepresentationOutcome writeAsFraction(double value, const QString& shownText, int sensitivity, const QLocale& locale)
 {
-    const RepresentationOutcome outOfRange =
+    const RepresentationOutcome refusedRange =
         RepresentationOutcome::refusedFor(RefusalReason::OutOfRange, shownText.trimmed());
     const int n = sensitivity;
-    if (n < kMinFractionSensitivity || n > kMaxFractionSensitivity) return outOfRange;
+    if (n < kMinFractionSensitivity || n > kMaxFractionSensitivity) return refusedRange;
     const std::optional<DecimalValue> decimal = DecimalValue::fromDouble(value);
-    if (!decimal) return outOfRange;
+    if (!decimal) return refusedRange;
     if (decimal->isWhole()) return RepresentationOutcome::refusedFor(RefusalReason::WholeNumber);
 
     // |x| = m · 10^q with q < 0. R := |x| · 10^n rounded half up, exactly.
@@ -59,13 +59,13 @@ RepresentationOutcome writeAsFraction(double value, const QString& shownText, in
     quint64 cutUnit = 1;
     if (cut <= 0) {
         const quint64 scale = powerOfTen(-cut);
-        if (m > kInt32Max / scale) return outOfRange;
+        if (m > kInt32Max / scale) return refusedRange;
         rounded = m * scale;
     } else if (cut <= DecimalValue::kSignificantDigits) {
         cutUnit = powerOfTen(cut);
         rounded = m / cutUnit + ((m % cutUnit) * 2 >= cutUnit ? 1 : 0);
     }  // further down m < 10^15 lies below half a unit: R = 0
-    if (rounded > kInt32Max) return outOfRange;
+    if (rounded > kInt32Max) return refusedRange;
 
     quint64 denominator = powerOfTen(n);
     quint64 numerator = rounded % denominator;

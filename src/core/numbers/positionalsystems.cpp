@@ -77,8 +77,8 @@ RepresentationOutcome writeInNumberSystem(Representation system, double value, c
     const std::optional<DecimalValue> decimal = DecimalValue::fromDouble(value);
     const std::optional<qint64> w = decimal ? decimal->floor() : std::nullopt;
     const QString wText = numbers::wholeValueText(w, value, locale);
-    const RepresentationOutcome outOfRange = RepresentationOutcome::refusedFor(RefusalReason::OutOfRange, wText);
-    if (!w) return outOfRange;
+    const RepresentationOutcome refusedRange = RepresentationOutcome::refusedFor(RefusalReason::OutOfRange, wText);
+    if (!w) return refusedRange;
 
     const QString prefix = wText + QStringLiteral(" dekadicky = ");
     constexpr qint64 kInt32Min = std::numeric_limits<qint32>::min();
@@ -86,20 +86,20 @@ RepresentationOutcome writeInNumberSystem(Representation system, double value, c
     const int base = settings.ownBase;
     switch (system) {
         case Representation::Binary:
-            if (!fits(*w, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max())) return outOfRange;
+            if (!fits(*w, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max())) return refusedRange;
             return RepresentationOutcome::written(prefix + signedWholeDigits(*w, 2) + QStringLiteral(" binárně."));
         case Representation::Octal:
-            if (!fits(*w, kInt32Min, kInt32Max)) return outOfRange;
+            if (!fits(*w, kInt32Min, kInt32Max)) return refusedRange;
             return RepresentationOutcome::written(prefix + signedWholeDigits(*w, 8) + QStringLiteral(" oktálně."));
         case Representation::Hexadecimal:
-            if (!fits(*w, kInt32Min, kInt32Max)) return outOfRange;
+            if (!fits(*w, kInt32Min, kInt32Max)) return refusedRange;
             return RepresentationOutcome::written(prefix + signedWholeDigits(*w, 16) +
                                                   QStringLiteral(" hexadecimálně."));
         case Representation::OwnBase:
-            if (!isValidBase(base)) return outOfRange;
+            if (!isValidBase(base)) return refusedRange;
             return RepresentationOutcome::written(writtenInBase(prefix, *w, base));
         case Representation::OwnBaseWithPlaces: {
-            if (!isValidBase(base) || !isValidPlaces(settings.ownBasePlaces)) return outOfRange;
+            if (!isValidBase(base) || !isValidPlaces(settings.ownBasePlaces)) return refusedRange;
             // |value| ≤ |w|, so its whole part fits as well.
             const quint64 whole = decimal->wholeMagnitude().value_or(0);
             const QString sign = decimal->isNegative() ? QStringLiteral("-") : QString();

@@ -34,8 +34,8 @@ struct PrefixViewValues {
 // valueRow is not a row of the topic, DivisionByZero when a coefficient is 0,
 // Overflow when a row's number is infinite, NaN or beyond the normal double
 // range (it would be shown wrong). No text is produced on an error.
-Result<PrefixViewValues> prefixViewValues(const QString& valueText, int valueRow, std::span<const double> coefficients,
-                                          const QLocale& locale);
+Result<PrefixViewValues> computePrefixView(const QString& valueText, int valueRow, std::span<const double> coefficients,
+                                           const QLocale& locale);
 
 // The coefficients of the prefix topic's units 1..count, in row order.
 std::vector<double> prefixCoefficients(const UnitCatalogue& catalogue);

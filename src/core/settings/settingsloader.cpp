@@ -36,8 +36,8 @@ public:
 private:
     // One key: tried until it loads, is ignored, or loading is aborted (after
     // which the key loads its default). True when the field was set.
-    bool step(const QString& section, const char* key, const std::function<bool(const QString&)>& load,
-              QString defaultText);
+    bool loadKey(const QString& section, const char* key, const std::function<bool(const QString&)>& load,
+                 QString defaultText);
 
     bool loadText(QString& field, const QString& section, const char* key);
     bool loadInt16(qint16& field, const QString& section, const char* key, int min = kInt16Min, int max = kInt16Max);
@@ -54,8 +54,8 @@ private:
     bool aborted_ = false;
 };
 
-bool Loader::step(const QString& section, const char* key, const std::function<bool(const QString&)>& load,
-                  QString defaultText)
+bool Loader::loadKey(const QString& section, const char* key, const std::function<bool(const QString&)>& load,
+                     QString defaultText)
 {
     const QString keyName = QString::fromLatin1(key);
     for (;;) {
@@ -72,7 +72,7 @@ bool Loader::step(const QString& section, const char* key, const std::function<b
 // The default of every key is the record's initial value of its field.
 bool Loader::loadText(QString& field, const QString& section, const char* key)
 {
-    return step(
+    return loadKey(
         section, key,
         [&](const QString& text) {
             field = text;
@@ -83,7 +83,7 @@ bool Loader::loadText(QString& field, const QString& section, const char* key)
 
 bool Loader::loadInt16(qint16& field, const QString& section, const char* key, int min, int max)
 {
-    return step(
+    return loadKey(
         section, key,
         [&](const QString& text) {
             const Result<qint16> value = toInt16(text, context_.locale);
@@ -96,7 +96,7 @@ bool Loader::loadInt16(qint16& field, const QString& section, const char* key, i
 
 bool Loader::loadInt32(qint32& field, const QString& section, const char* key)
 {
-    return step(
+    return loadKey(
         section, key,
         [&](const QString& text) {
             const Result<qint32> value = toInt32(text, context_.locale);
@@ -109,7 +109,7 @@ bool Loader::loadInt32(qint32& field, const QString& section, const char* key)
 
 bool Loader::loadBoolean(bool& field, const QString& section, const char* key)
 {
-    return step(
+    return loadKey(
         section, key,
         [&](const QString& text) {
             const Result<bool> value = toBoolean(text, context_.locale);
@@ -122,7 +122,7 @@ bool Loader::loadBoolean(bool& field, const QString& section, const char* key)
 
 bool Loader::loadFontSize()
 {
-    return step(
+    return loadKey(
         section::edit(), "FontSize",
         [&](const QString& text) {
             const Result<float> value = toSingle(text, context_.locale);
@@ -137,7 +137,7 @@ bool Loader::loadFontSize()
 // the same text as a number of decimals.
 bool Loader::loadFixedDecimals()
 {
-    return step(
+    return loadKey(
         section::general(), "Fix",
         [&](const QString& text) {
             const Result<qint16> decimals = toInt16(text, context_.locale);

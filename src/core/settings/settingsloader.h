@@ -62,8 +62,8 @@ enum class LoadAnswer {
 using SettingProblemQuestion = std::function<LoadAnswer(const SettingProblem&)>;
 
 struct SettingsLoadContext {
-    QString programFolder;  // the default folder of the data files, without a trailing "/"
-    QLocale locale;         // the system's locale: whole numbers and singles may be in its form
+    QString programFolder;                     // the default folder of the data files, without a trailing "/"
+    QLocale locale;                            // the system's locale: whole numbers and singles may be in its form
     std::function<QString(int)> fixedPattern;  // the display pattern of n fixed decimals; may be empty
 };
 

@@ -14,21 +14,21 @@ namespace tolvarin {
 struct SettingsRecord {
     // "Obecne"
     QString mainFileName = QStringLiteral("Tolvar.tvd");  // File
-    QString mainFilePath;                                  // Path; default: the program's folder + "/" + File
+    QString mainFilePath;                                 // Path; default: the program's folder + "/" + File
     QString userFileName = QStringLiteral("User.tvd");    // FileUser
-    QString userFilePath;                                  // PathUser; default: the program's folder + "/" + FileUser
-    qint32 confirmExit = 1;                                // SafeEnd: ask "Ukončit program?" (1) or not (0)
-    qint16 fractionSensitivity = 3;                        // ZCitlivost
+    QString userFilePath;                                 // PathUser; default: the program's folder + "/" + FileUser
+    qint32 confirmExit = 1;                               // SafeEnd: ask "Ukončit program?" (1) or not (0)
+    qint16 fractionSensitivity = 3;                       // ZCitlivost
     QString fixedDecimalsText = QStringLiteral("2");      // Fix, the stored text, blanks included
-    qint16 unitLevel = 0;                                  // Uroven: 0 all units, 1..3 a level
-    bool previewShown = true;                              // Nahled
-    bool magnifierShown = false;                           // Lupa
-    bool infoPanelShown = false;                           // Informace
-    bool alwaysOnTop = false;                              // OnTop
-    qint16 precisionMode = 0;                              // Presnost
+    qint16 unitLevel = 0;                                 // Uroven: 0 all units, 1..3 a level
+    bool previewShown = true;                             // Nahled
+    bool magnifierShown = false;                          // Lupa
+    bool infoPanelShown = false;                          // Informace
+    bool alwaysOnTop = false;                             // OnTop
+    qint16 precisionMode = 0;                             // Presnost
     QString topicListStyle = QStringLiteral("Seznam");    // Veliciny: "Ikony" or "Seznam"
     QString navigatorPage = QStringLiteral("Veliciny");   // Navigator: "Veliciny" or "Jednotky"
-    qint32 colourEnteredCell = 1;                          // Colored: the entered value's cell in its colour (1)
+    qint32 colourEnteredCell = 1;                         // Colored: the entered value's cell in its colour (1)
     qint32 enteredCellColour = -2147483634;  // ColoredColor; 0x8000000E, the system colour of highlighted text
     qint32 conversionCount = 0;              // Prevedeno
 
@@ -42,9 +42,9 @@ struct SettingsRecord {
 
     // "Edit"
     QString editorFontName = QStringLiteral("MS Sans Serif");  // FontName
-    float editorFontSize = 8;                                   // FontSize
-    bool editorFontBold = false;                                // FontBold
-    bool editorFontItalic = false;                              // FontItalic
+    float editorFontSize = 8;                                  // FontSize
+    bool editorFontBold = false;                               // FontBold
+    bool editorFontItalic = false;                             // FontItalic
 
     // Derived from Fix: its number of decimals and the display pattern built
     // from it (left empty when the loader is given no pattern builder).

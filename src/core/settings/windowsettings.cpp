@@ -44,8 +44,9 @@ WindowPlacement restoredPlacement(const SettingsStore& store, int screenWidth, i
     p.width = storedLength(store, "Width", kDesignedWindowWidth, locale);
     p.height = storedLength(store, "Height", kDesignedWindowHeight, locale);
     p.windowState = storedWholeNumber(store, "WindowState", 0, 0, 2, locale);
-    p.navigatorWidth = storedWholeNumber(store, "Vlevo", WindowPlacement().navigatorWidth, std::numeric_limits<qint16>::min(),
-                                std::numeric_limits<qint16>::max(), locale);
+    p.navigatorWidth =
+        storedWholeNumber(store, "Vlevo", WindowPlacement().navigatorWidth, std::numeric_limits<qint16>::min(),
+                          std::numeric_limits<qint16>::max(), locale);
     return p;
 }
 

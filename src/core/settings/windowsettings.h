@@ -15,7 +15,7 @@ struct WindowPlacement {
     int top = 0;
     int width = 7590;
     int height = 6285;
-    int windowState = 0;  // 0 normal, 1 minimised, 2 maximised
+    int windowState = 0;        // 0 normal, 1 minimised, 2 maximised
     int navigatorWidth = 1700;  // "Vlevo": the left edge of the conversion area
     bool operator==(const WindowPlacement&) const = default;
 };

@@ -51,7 +51,7 @@ TEST(HostileInput, CellTexts)
                     expectSane(represent(as, cell, settings, *locale),
                                what + " as " + std::to_string(int(as)) + " base " + std::to_string(settings.ownBase));
             const Result<PrefixViewValues> view =
-                prefixViewValues(cell, 0, std::vector<double>{1, 1e24, 1e-24}, *locale);
+                computePrefixView(cell, 0, std::vector<double>{1, 1e24, 1e-24}, *locale);
             for (const QString& text : view.ok() ? view.value().texts : QStringList())
                 EXPECT_FALSE(looksLikeNoNumber(text)) << what;
         }

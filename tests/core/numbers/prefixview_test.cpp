@@ -22,7 +22,7 @@ constexpr int kKiloRow = 8;
 
 TEST(PrefixView, SpreadsTheValueOverThePrefixes)
 {
-    const Result<PrefixViewValues> view = prefixViewValues(u("1500"), 0, kPrefixes, kCzech);
+    const Result<PrefixViewValues> view = computePrefixView(u("1500"), 0, kPrefixes, kCzech);
     ASSERT_TRUE(view.ok());
     EXPECT_EQ(view.value().texts.join(u(" ")),
               u("1500 1,5E-21 1,5E-18 1,5E-15 1,5E-12 1,5E-09 1,5E-06 0,0015 1,5 15 150 15000 150000 1500000 "
@@ -51,7 +51,7 @@ TEST(PrefixView, RowThatGoesToTheTop)
         {"1,5", &kCzech, kKiloRow, kPrefixes, kKiloRow, "1,5 kilo is 1500 in the first row"},
     };
     for (const auto& c : cases) {
-        const Result<PrefixViewValues> view = prefixViewValues(u(c.value), c.valueRow, c.coefficients, *c.locale);
+        const Result<PrefixViewValues> view = computePrefixView(u(c.value), c.valueRow, c.coefficients, *c.locale);
         ASSERT_TRUE(view.ok()) << c.why;
         EXPECT_EQ(view.value().topRow, c.topRow) << c.why;
     }
@@ -80,7 +80,7 @@ TEST(PrefixView, ErrorsGiveNoTexts)
         {"1E-300", &kEnglish, 0, kPrefixes, ErrorCode::Overflow},  // 10^-324 in the yotta row: no digits left
     };
     for (const auto& c : cases) {
-        const Result<PrefixViewValues> view = prefixViewValues(u(c.value), c.valueRow, c.coefficients, *c.locale);
+        const Result<PrefixViewValues> view = computePrefixView(u(c.value), c.valueRow, c.coefficients, *c.locale);
         ASSERT_FALSE(view.ok()) << c.value << " row " << c.valueRow;
         EXPECT_EQ(view.error(), c.error) << c.value << " row " << c.valueRow;
     }
