@@ -6,7 +6,6 @@
 
 #include <QAction>
 
-#include <iterator>
 #include <utility>
 
 namespace tolvarin {
@@ -15,7 +14,8 @@ namespace {
 
 const QString kJako = QStringLiteral("Jako");
 
-// The drop-down entries' keys and what they show.
+// The drop-down entries' keys and what they show, in menu order: the number
+// systems come first, as entries 0..4 of the menu.
 struct EntryCommand {
     const char* key;
     Representation representation;
@@ -29,6 +29,8 @@ constexpr EntryCommand kEntryCommands[] = {
     {"Zlomek", Representation::Fraction},
     {"Rimsky", Representation::Roman},
 };
+constexpr int kNumberSystems = 5;
+static_assert(kEntryCommands[kNumberSystems - 1].representation == Representation::OwnBaseWithPlaces);
 
 const ToolMenuEntry* asButtonEntry(const QString& key)
 {
@@ -58,10 +60,7 @@ QString RepresentationCommands::currentCellText()
 
 void RepresentationCommands::showNumberSystem(int menuIndex)
 {
-    constexpr Representation kNumberSystems[] = {Representation::Binary, Representation::Octal,
-                                                 Representation::Hexadecimal, Representation::OwnBase,
-                                                 Representation::OwnBaseWithPlaces};
-    if (menuIndex >= 0 && menuIndex < int(std::size(kNumberSystems))) showAs(kNumberSystems[menuIndex]);
+    if (menuIndex >= 0 && menuIndex < kNumberSystems) showAs(kEntryCommands[menuIndex].representation);
 }
 
 void RepresentationCommands::showAs(Representation representation)
