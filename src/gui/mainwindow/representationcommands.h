@@ -26,7 +26,8 @@ public:
         ConversionGrid* grid = nullptr;
         QLocale locale;
         const RepresentationSettings* settings = nullptr;
-        // ShowInfoLine of the window.
+        // Writes the information line; an important text goes to a message box
+        // while the line is hidden.
         std::function<void(const QString& text, bool important, const QColor& colour)> showInfoLine;
         // Shows a result in the magnifier when the magnifier is on.
         std::function<void(const QString& text)> magnify;
