@@ -1,7 +1,6 @@
 // Loading both data files: a main file of 1000 units in 26 sections and a
 // user file of 100 units in 5 user topics.
 #include "catalogue/catalogueloader.h"
-#include "common/recordingmessagesink.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -55,12 +54,12 @@ void BM_ReloadCatalogue(benchmark::State& state)
     writeFile(config.mainPath, mainFile());
     writeFile(config.userPath, userFile());
     auto catalogue = std::make_unique<UnitCatalogue>();
-    RecordingMessageSink messages;
+    DataFileReport report;
     for (auto _ : state) {
-        reloadCatalogue(*catalogue, config, messages);
+        report = reloadCatalogue(*catalogue, config);
         benchmark::DoNotOptimize(catalogue->count(26));
     }
-    if (!messages.messages.isEmpty() || catalogue->count(1) != 39) state.SkipWithError("the generated files did not load");
+    if (!report.isClean() || catalogue->count(1) != 39) state.SkipWithError("the generated files did not load");
 }
 BENCHMARK(BM_ReloadCatalogue)->Unit(benchmark::kMicrosecond);
 

@@ -3,7 +3,6 @@
 #include "catalogue/mainfilereader.h"
 #include "catalogue/userfilereader.h"
 #include "clirun.h"
-#include "common/recordingmessagesink.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,9 +23,9 @@ void BM_ReadShippedDataFiles(benchmark::State& state)
     config.locale = QLocale(QLocale::Czech, QLocale::CzechRepublic);
     for (auto _ : state) {
         auto catalogue = std::make_unique<UnitCatalogue>();
-        RecordingMessageSink messages;
-        const bool read = Texty(*catalogue, config, messages) && TextyUser(*catalogue, config, messages);
-        if (!read || !messages.messages.isEmpty()) state.SkipWithError("the shipped data files did not read cleanly");
+        DataFileReport report = readMainDataFile(*catalogue, config);
+        report.append(readUserDataFile(*catalogue, config));
+        if (!report.isClean()) state.SkipWithError("the shipped data files did not read cleanly");
         benchmark::DoNotOptimize(catalogue->count(1));
     }
 }

@@ -1,11 +1,8 @@
-#include "catalogue/mainfilereader.h"
 #include "catalogue/topictable.h"
 #include "commands.h"
 #include "tableoutput.h"
 #include "conversion/conversiontext.h"
 #include "navigation/unitsearch.h"
-
-#include <memory>
 
 namespace tolvarin::cli {
 
@@ -17,45 +14,6 @@ QString coefficientText(double value, QLocale locale)
 {
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(value, 'G', QLocale::FloatingPointShortest);
-}
-
-bool sameRecord(const Unit& a, const Unit& b)
-{
-    return a.name == b.name && a.symbol == b.symbol && a.coefficient == b.coefficient && a.info == b.info;
-}
-
-// The level of each unit shown in a built-in topic: 1 for a name without a
-// marker, 2 for "+", 3 for "*". The catalogue keeps names without their
-// markers, so the main file is read again at levels 1 and 2 and each shown
-// unit is found in those readings, which keep the file's order.
-std::vector<int> unitLevels(const Session& session, int slot)
-{
-    const std::span<const Unit> shown = topicUnits(session.catalogue(), slot);
-    std::vector<int> levels(shown.size(), 1);
-    if (slot > kBuiltinTopicCount) return levels;  // the user file has no levels
-
-    auto readAt = [&](UnitLevel level) {
-        auto catalogue = std::make_unique<UnitCatalogue>();
-        DataFileConfig config = session.config();
-        config.level = level;
-        RecordingMessageSink alreadyReported;
-        Texty(*catalogue, config, alreadyReported);
-        return catalogue;
-    };
-    const std::unique_ptr<UnitCatalogue> level1 = readAt(UnitLevel::Level1);
-    const std::unique_ptr<UnitCatalogue> level2 = readAt(UnitLevel::Level2);
-    const std::span<const Unit> units1 = topicUnits(*level1, slot);
-    const std::span<const Unit> units2 = topicUnits(*level2, slot);
-    size_t next1 = 0;
-    size_t next2 = 0;
-    for (size_t row = 0; row < shown.size(); ++row) {
-        const bool in1 = next1 < units1.size() && sameRecord(shown[row], units1[next1]);
-        if (in1) ++next1;
-        const bool in2 = next2 < units2.size() && sameRecord(shown[row], units2[next2]);
-        if (in2) ++next2;
-        levels[row] = in1 ? 1 : in2 ? 2 : 3;
-    }
-    return levels;
 }
 
 int listTopics(Session& session)
@@ -71,12 +29,10 @@ int listTopics(Session& session)
 
 int listUnits(Session& session, int slot)
 {
-    const std::span<const Unit> units = topicUnits(session.catalogue(), slot);
-    const std::vector<int> levels = unitLevels(session, slot);
     QList<QStringList> rows;
-    for (size_t row = 0; row < units.size(); ++row)
-        rows.append({units[row].name, units[row].symbol,
-                     coefficientText(units[row].coefficient, session.options().locale), QString::number(levels[row])});
+    for (const Unit& unit : topicUnits(session.catalogue(), slot))
+        rows.append({unit.name, unit.symbol, coefficientText(unit.coefficient, session.options().locale),
+                     QString::number(int(unit.level))});
     session.print(formatTable(rows, session.options().style, {Align::Left, Align::Left, Align::Right, Align::Right}));
     return kExitSuccess;
 }

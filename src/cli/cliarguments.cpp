@@ -15,11 +15,11 @@ struct RepresentationWord {
 };
 
 constexpr std::array<RepresentationWord, 7> kRepresentations = {{
-    {"bin", Representation::Bin},
-    {"oct", Representation::Oct},
-    {"hex", Representation::Hex},
-    {"base", Representation::Base},
-    {"based", Representation::BaseWithPlaces},
+    {"bin", Representation::Binary},
+    {"oct", Representation::Octal},
+    {"hex", Representation::Hexadecimal},
+    {"base", Representation::OwnBase},
+    {"based", Representation::OwnBaseWithPlaces},
     {"fraction", Representation::Fraction},
     {"roman", Representation::Roman},
 }};
@@ -112,11 +112,19 @@ private:
         if (name == QLatin1String("--topic")) return withValue([&](const QString& v) { options_.topic = v; });
         if (name == QLatin1String("--locale")) return withValue([&](const QString& v) { readLocale(v); });
         if (name == QLatin1String("--base"))
-            return withValue([&](const QString& v) { options_.numBase = readInteger(name, v, 2, 32); });
+            return withValue([&](const QString& v) {
+                options_.representationSettings.ownBase = readInteger(name, v, kMinOwnBase, kMaxOwnBase);
+            });
         if (name == QLatin1String("--places"))
-            return withValue([&](const QString& v) { options_.numBaseDec = readInteger(name, v, 1, 16); });
+            return withValue([&](const QString& v) {
+                options_.representationSettings.ownBasePlaces =
+                    readInteger(name, v, kMinOwnBasePlaces, kMaxOwnBasePlaces);
+            });
         if (name == QLatin1String("--sensitivity"))
-            return withValue([&](const QString& v) { options_.zCitlivost = readInteger(name, v, 1, 9); });
+            return withValue([&](const QString& v) {
+                options_.representationSettings.fractionSensitivity =
+                    readInteger(name, v, kMinFractionSensitivity, kMaxFractionSensitivity);
+            });
         fail(QStringLiteral("Neznámá volba: %1").arg(name));
     }
 
@@ -166,7 +174,7 @@ private:
         if (first == QLatin1String("info")) return expect(Command::Info, 1, 1);
         if (first == QLatin1String("search")) return expect(Command::Search, 1, 1);
         if (first == QLatin1String("as")) {
-            std::variant<Options, UsageError> result = expect(Command::Represent, 2, 2);
+            std::variant<Options, UsageError> result = expect(Command::As, 2, 2);
             if (std::holds_alternative<UsageError>(result)) return result;
             return readRepresentation(words.first());
         }

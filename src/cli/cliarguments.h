@@ -2,6 +2,7 @@
 
 #include "catalogue/datafileconfig.h"
 #include "conversion/displayformat.h"
+#include "numbers/representation.h"
 
 #include <QLocale>
 #include <QString>
@@ -13,17 +14,14 @@
 namespace tolvarin::cli {
 
 enum class Command {
-    Convert,    // VALUE UNIT [TARGET]
-    List,       // list [TOPIC]
-    Info,       // info UNIT
-    Search,     // search TEXT
-    Represent,  // as KIND VALUE
+    Convert,  // VALUE UNIT [TARGET]
+    List,     // list [TOPIC]
+    Info,     // info UNIT
+    Search,   // search TEXT
+    As,       // as KIND VALUE
     Help,
     Version,
 };
-
-// The representations of the "Aktuální jako" menu by their command words.
-enum class Representation { Bin, Oct, Hex, Base, BaseWithPlaces, Fraction, Roman };
 
 enum class TableStyle { Aligned, Csv, Tsv };
 
@@ -32,7 +30,7 @@ enum class TableStyle { Aligned, Csv, Tsv };
 struct Options {
     Command command = Command::Help;
     QStringList arguments;  // the command's own words, the command word itself left out
-    Representation representation = Representation::Bin;
+    Representation representation = Representation::Binary;
 
     DisplayFormat format;
     UnitLevel level = UnitLevel::All;
@@ -41,10 +39,7 @@ struct Options {
     std::optional<QString> userData;  // an empty path: no user file
     QLocale locale;
     TableStyle style = TableStyle::Aligned;
-
-    int numBase = 12;
-    int numBaseDec = 6;
-    int zCitlivost = 3;
+    RepresentationSettings representationSettings;
 };
 
 struct UsageError {

@@ -18,7 +18,7 @@ int runWithCatalogue(const Options& options, CliOutput& output)
         case Command::List: status = runList(session); break;
         case Command::Info: status = runInfo(session); break;
         case Command::Search: status = runSearch(session); break;
-        case Command::Represent:
+        case Command::As:
         case Command::Help:
         case Command::Version: break;
     }
@@ -42,7 +42,7 @@ int runCli(const QStringList& arguments, const QLocale& systemLocale, CliOutput&
         case Command::Version:
             output.out += QStringLiteral("tolvarin-cli (") + appCaption() + QStringLiteral(")\n");
             return kExitSuccess;
-        case Command::Represent: return runRepresent(options, output);
+        case Command::As: return runRepresent(options, output);
         case Command::Convert:
         case Command::List:
         case Command::Info:

@@ -11,7 +11,7 @@ namespace tolvarin::cli {
 
 namespace {
 
-DataFileConfig dataFileConfig(const Options& options)
+DataFileConfig dataFilesOf(const Options& options)
 {
     DataFileConfig config;
     config.level = options.level;
@@ -49,20 +49,16 @@ QString terminalText(const QString& messageText)
 Session::Session(const Options& options, CliOutput& output)
     : options_(options),
       output_(output),
-      config_(dataFileConfig(options)),
+      config_(dataFilesOf(options)),
       catalogue_(std::make_unique<UnitCatalogue>())
 {
 }
 
 bool Session::load()
 {
-    RecordingMessageSink mainMessages;
-    const bool mainRead = Texty(*catalogue_, config_, mainMessages);
-    if (!reportReader(mainRead, mainMessages, config_.mainPath, QStringLiteral("--data"))) return false;
-
-    RecordingMessageSink userMessages;
-    const bool userRead = TextyUser(*catalogue_, config_, userMessages);
-    if (!reportReader(userRead, userMessages, config_.userPath, QStringLiteral("--user-data"))) return false;
+    if (!reportReader(readMainDataFile(*catalogue_, config_), config_.mainPath, QStringLiteral("--data"))) return false;
+    if (!reportReader(readUserDataFile(*catalogue_, config_), config_.userPath, QStringLiteral("--user-data")))
+        return false;
 
     // The user topics' titles as the window names them before the user
     // renames them: a title from the user file, otherwise "Uživatel n".
@@ -73,15 +69,15 @@ bool Session::load()
     return true;
 }
 
-bool Session::reportReader(bool readWhole, const RecordingMessageSink& sink, const QString& path, const QString& option)
+bool Session::reportReader(const DataFileReport& report, const QString& path, const QString& option)
 {
-    if (sink.messages.isEmpty() && readWhole) return true;
+    if (report.isClean()) return true;
     dataHadMessages_ = true;
-    printMessages(sink);
+    for (const ReportMessage& message : report.messages) error(message.text);
     error(QStringLiteral("Datový soubor: ") + QFileInfo(path).absoluteFilePath());
     // The readers' advice points to the window's options dialog.
     if (!QFileInfo::exists(path)) error(QStringLiteral("Jiný datový soubor zadejte volbou %1.").arg(option));
-    return readWhole;
+    return report.readToEnd;
 }
 
 void Session::printMessages(const RecordingMessageSink& sink)

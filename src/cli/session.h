@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/datafileconfig.h"
+#include "catalogue/datafilereport.h"
 #include "catalogue/unitcatalogue.h"
 #include "cliarguments.h"
 #include "unitlookup.h"
@@ -69,7 +70,7 @@ public:
     QString ambiguousUnitText(const QString& word, const std::vector<UnitRef>& candidates) const;
 
 private:
-    bool reportReader(bool readWhole, const RecordingMessageSink& sink, const QString& path, const QString& option);
+    bool reportReader(const DataFileReport& report, const QString& path, const QString& option);
 
     const Options& options_;
     CliOutput& output_;

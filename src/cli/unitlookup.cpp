@@ -6,8 +6,8 @@ namespace tolvarin::cli {
 
 namespace {
 
-template <typename Matches>
-std::vector<UnitRef> unitsWhere(const UnitCatalogue& catalogue, const std::vector<int>& topics, Matches matches)
+template <typename Predicate>
+std::vector<UnitRef> unitsWhere(const UnitCatalogue& catalogue, const std::vector<int>& topics, Predicate matches)
 {
     std::vector<UnitRef> found;
     for (int slot : topics)

@@ -1,19 +1,15 @@
 #pragma once
 
 #include "support/testfiles.h"
+#include "support/testtext.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// Texts in failure messages as text rather than as bytes.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
+#include <initializer_list>
+#include <string>
 
 namespace tolvarin::test {
 
@@ -27,22 +23,13 @@ struct CliResult {
 // Runs the built tolvarin-cli with the arguments and waits for it.
 CliResult runCli(const QStringList& arguments);
 
-// A folder with a small main and user data file, and runs of the program on
-// them. Every run names the locale explicitly.
-class CliDataTest : public ::testing::Test {
-public:
-    // tolvarin-cli --data <main> --user-data <user> --locale <locale> arguments...
-    CliResult run(const QStringList& arguments, const char* locale = "en_US") const;
-
-protected:
-    CliDataTest();
-
-    TestFolder folder;
-    QString mainFile;
-    QString userFile;
-};
+// The words of a command line written in UTF-8.
+QStringList words(std::initializer_list<const char*> list);
 
 // "arg1 arg2" for failure messages.
 std::string describe(const QStringList& arguments);
+
+// tolvarin-cli --data <data/Test.tvd> --user-data <data/TestUser.tvd> --locale <locale> arguments...
+CliResult runWithTestData(const QStringList& arguments, const char* locale = "en_US");
 
 }  // namespace tolvarin::test

@@ -19,6 +19,40 @@ QString TestFolder::writeBytes(const QString& name, const QByteArray& bytes) con
     return full;
 }
 
+QStringList dataFileLines(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        QString text = line;
+        if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
+        if (!text.isEmpty() && !text.startsWith(QLatin1Char('#'))) lines.append(text);
+    }
+    return lines;
+}
+
+QStringList dataFields(const QString& line)
+{
+    QStringList fields = line.split(QLatin1Char('|'));
+    for (QString& field : fields) {
+        field = field.trimmed();
+        if (field.size() >= 2 && field.startsWith(QLatin1Char('"')) && field.endsWith(QLatin1Char('"')))
+            field = field.mid(1, field.size() - 2);
+    }
+    return fields;
+}
+
+QList<std::pair<QString, QString>> dataItems(const QString& field)
+{
+    QList<std::pair<QString, QString>> items;
+    for (const QString& item : field.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString text = dataFields(item.section(QLatin1Char('='), 1)).value(0);
+        items.append({item.section(QLatin1Char('='), 0, 0).trimmed(), text});
+    }
+    return items;
+}
+
 QString TestFolder::writeLines(const QString& name, const QStringList& lines) const
 {
     QByteArray bytes;

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <utility>
+
 namespace tolvarin::test {
 
 // A temporary folder that holds the data files of one test.
@@ -20,5 +22,18 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// The lines of a UTF-8 test data file, without empty lines and the comment
+// lines that start with "#"; a line keeps every other character, blanks and
+// tabs included. Fails the test when the file cannot be read.
+QStringList dataFileLines(const QString& path);
+
+// The fields of a data file line cut at every "|", without the blanks around
+// them; a field in double quotes keeps its own blanks.
+QStringList dataFields(const QString& line);
+
+// The "name=text" items of a field, separated by ";"; a quoted text keeps its
+// blanks.
+QList<std::pair<QString, QString>> dataItems(const QString& field);
 
 }  // namespace tolvarin::test

@@ -22,11 +22,11 @@ public:
     }
     void set(const char* section, const char* key, const QString& text)
     {
-        store->SaveSetting(QString::fromLatin1(section), QString::fromLatin1(key), text);
+        store->writeText(QString::fromLatin1(section), QString::fromLatin1(key), text);
     }
     QString get(const char* section, const char* key) const
     {
-        return store->GetSetting(QString::fromLatin1(section), QString::fromLatin1(key), QStringLiteral("<none>"));
+        return store->readText(QString::fromLatin1(section), QString::fromLatin1(key), QStringLiteral("<none>"));
     }
 
 private:

@@ -19,18 +19,19 @@ void appendUnits(const UnitCatalogue& catalogue, int slot, QList<UnitListEntry>&
 
 }  // namespace
 
-void reloadCatalogue(UnitCatalogue& catalogue, const DataFileConfig& config, MessageSink& messages)
+DataFileReport reloadCatalogue(UnitCatalogue& catalogue, const DataFileConfig& config)
 {
     for (int slot = 0; slot < kSlotCount; ++slot) catalogue.setMarkedCount(slot, 0);
     for (int slot = 0; slot <= kBuiltinTopicCount; ++slot) {
         catalogue.setHidden(slot, false);
         for (int row = 0; row <= kMaxRows; ++row) catalogue.setMarked(slot, row, false);
     }
-    Texty(catalogue, config, messages);
-    TextyUser(catalogue, config, messages);
+    DataFileReport report = readMainDataFile(catalogue, config);
+    report.append(readUserDataFile(catalogue, config));
+    return report;
 }
 
-QList<UnitListEntry> FillJednotky(const UnitCatalogue& catalogue)
+QList<UnitListEntry> unitListEntries(const UnitCatalogue& catalogue)
 {
     QList<UnitListEntry> entries;
     for (int slot = 1; slot <= kBuiltinTopicCount; ++slot) appendUnits(catalogue, slot, entries);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalogue/datafileconfig.h"
+#include "catalogue/datafilereport.h"
 #include "catalogue/unitcatalogue.h"
-#include "common/messagesink.h"
 
 #include <QList>
 #include <QString>
@@ -12,7 +12,9 @@ namespace tolvarin {
 // Rebuilds the catalogue from both data files: clears the marking state of
 // the built-in topics (user topics keep theirs), then reads the main and the
 // user file. The window refills its unit list, counters and grid afterwards.
-void reloadCatalogue(UnitCatalogue& catalogue, const DataFileConfig& config, MessageSink& messages);
+// The report holds the messages of both files; it is read to its end when
+// both files are.
+DataFileReport reloadCatalogue(UnitCatalogue& catalogue, const DataFileConfig& config);
 
 // One entry of the navigator's alphabetical unit list.
 struct UnitListEntry {
@@ -23,7 +25,7 @@ struct UnitListEntry {
 
 // The units of every built-in topic in slot order, then those of every user
 // topic in use, each topic's units in row order; empty names are left out.
-QList<UnitListEntry> FillJednotky(const UnitCatalogue& catalogue);
+QList<UnitListEntry> unitListEntries(const UnitCatalogue& catalogue);
 
 // "Témat: 26+2" and "Jednotek v aplikaci: 1000" for the status bar.
 QString topicCounterText(const UnitCatalogue& catalogue);

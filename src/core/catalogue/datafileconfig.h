@@ -1,13 +1,11 @@
 #pragma once
 
+#include "catalogue/unitcatalogue.h"
+
 #include <QLocale>
 #include <QString>
 
 namespace tolvarin {
-
-// The level menu: "Vše" loads every unit; levels 1 to 3 filter by the "+" and
-// "*" markers of the main data file.
-enum class UnitLevel { All = 0, Level1 = 1, Level2 = 2, Level3 = 3 };
 
 // Where the data files are and how to read them. Messages name a file by its
 // name alone; the readers open the full path.
@@ -16,7 +14,7 @@ struct DataFileConfig {
     QString mainName = QStringLiteral("Tolvar.tvd");
     QString userPath;  // empty: no user file
     QString userName = QStringLiteral("User.tvd");
-    UnitLevel level = UnitLevel::All;
+    UnitLevel level = UnitLevel::All;  // the units the main file's reader loads
     QLocale locale;
 };
 

@@ -3,7 +3,6 @@
 #include "catalogue/datafiletext.h"
 #include "catalogue/numericreading.h"
 #include "catalogue/readermessages.h"
-#include "common/apptitle.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -32,11 +31,19 @@ std::optional<bool> readTruthValue(const QString& text, const QLocale& locale)
 // The fields of a line, cut at every "|". Cutting stops at one field more
 // than a line may hold, which is enough to tell that it holds too many. Views
 // rather than copies: only the fields that are kept become texts.
-using Fields = QVarLengthArray<QStringView, kMaxFields + 1>;
+using FieldViews = QVarLengthArray<QStringView, kMaxFields + 1>;
 
-Fields cutFields(QStringView line)
+// The level a name's marker gives: "+" level 2, "*" level 3.
+UnitLevel levelOf(const QString& name)
 {
-    Fields fields;
+    if (name.startsWith(QLatin1Char('+'))) return UnitLevel::Level2;
+    if (name.startsWith(QLatin1Char('*'))) return UnitLevel::Level3;
+    return UnitLevel::Level1;
+}
+
+FieldViews cutFields(QStringView line)
+{
+    FieldViews fields;
     qsizetype start = 0;
     while (fields.size() < kMaxFields) {
         const qsizetype bar = line.indexOf(QLatin1Char('|'), start);
@@ -52,34 +59,31 @@ Fields cutFields(QStringView line)
 // the running row number through each section.
 class MainFileLoad {
 public:
-    MainFileLoad(UnitCatalogue& catalogue, const DataFileConfig& config, MessageSink& messages)
-        : catalogue_(catalogue), config_(config), messages_(messages)
+    MainFileLoad(UnitCatalogue& catalogue, const DataFileConfig& config, DataFileReport& report)
+        : catalogue_(catalogue), config_(config), report_(report)
     {
     }
 
-    bool run(const QList<QStringView>& lines)
+    void run(const QList<QStringView>& lines)
     {
-        int lineNumber = 0;
         for (QStringView line : lines) {
-            if (lineNumber == kMaxLines) return fail(readermessages::loadError(ErrorCode::Overflow));
-            ++lineNumber;
-            if (!readLine(line, lineNumber)) return false;
+            if (++lineNumber_ > kMaxLines) return fail(readermessages::loadError(ErrorCode::Overflow));
+            if (!readLine(line)) return;
         }
         countUnits();
-        return true;
     }
 
 private:
     // Returns false when the load has to end.
-    bool readLine(QStringView line, int lineNumber)
+    bool readLine(QStringView line)
     {
-        const Fields parts = cutFields(line);
+        const FieldViews parts = cutFields(line);
         const QString topicField = parts[0].toString();
         const bool isNumber = regionalReading(topicField, config_.locale).has_value();
         // A comment is skipped whole, whatever it holds: its pipes neither
         // count as fields nor carry texts over to the next line.
         if (!isNumber && topicField.startsWith(QLatin1Char('\''))) return true;
-        if (parts.size() > kMaxFields) return fail(readermessages::loadError(ErrorCode::SubscriptOutOfRange));
+        if (parts.size() > kMaxFields) return failed(readermessages::loadError(ErrorCode::SubscriptOutOfRange));
         if (parts.size() > 1) name_ = parts[1].toString();
         if (parts.size() > 2) symbol_ = parts[2].toString();
         if (parts.size() > 3) coefficientText_ = parts[3].toString();
@@ -89,30 +93,30 @@ private:
         if (!isNumber) {
             // A line that names no topic is reported and skipped, so it can
             // neither land in slot 0 nor leave a gap in the section it stands in.
-            warn(readermessages::badValue(lineNumber, config_.mainName, topicField));
+            warn(readermessages::badValue(lineNumber_, config_.mainName, topicField));
             return true;
         }
         if (coefficientText_.contains(QLatin1Char(',')))
-            warn(readermessages::commaInNumber(lineNumber, config_.mainName, coefficientText_));
+            warn(readermessages::commaInNumber(lineNumber_, config_.mainName, coefficientText_));
 
         const Result<double> coefficient = readCoefficient(coefficientText_, config_.locale);
         if (!coefficient.ok()) {
-            if (coefficient.error() == ErrorCode::TypeMismatch) return fail(readermessages::typeError(config_.mainName));
-            return fail(readermessages::loadError(coefficient.error()));
+            if (coefficient.error() == ErrorCode::TypeMismatch)
+                return failed(readermessages::typeError(config_.mainName));
+            return failed(readermessages::loadError(coefficient.error()));
         }
 
         QString name = name_;
-        if (!name.isEmpty() && (name[0] == QLatin1Char('+') || name[0] == QLatin1Char('*'))) {
-            if (!levelAccepts(config_.level, name[0])) return true;
-            name.remove(0, 1);
-        }
+        const UnitLevel level = levelOf(name);
+        if (!levelShows(config_.level, level)) return true;
+        if (level != UnitLevel::Level1) name.remove(0, 1);
 
         const double topicValue = std::nearbyint(plainReading(topicField));
-        if (!(topicValue >= 0.0 && topicValue <= 255.0)) return fail(readermessages::loadError(ErrorCode::Overflow));
+        if (!(topicValue >= 0.0 && topicValue <= 255.0)) return failed(readermessages::loadError(ErrorCode::Overflow));
         const std::optional<bool> startsSection = readTruthValue(flagText, config_.locale);
-        if (!startsSection) return fail(readermessages::typeError(config_.mainName));
+        if (!startsSection) return failed(readermessages::typeError(config_.mainName));
 
-        return store(int(topicValue), *startsSection, Unit{name, symbol_, coefficient.value(), info});
+        return store(int(topicValue), *startsSection, Unit{name, symbol_, coefficient.value(), info, level});
     }
 
     bool store(int topic, bool startsSection, Unit unit)
@@ -120,9 +124,9 @@ private:
         if (startsSection) runningRow_ = 0;
         ++runningRow_;
         if (topic > kLastSlot || runningRow_ > kMaxRows) {
-            if (topic >= kTitleCount) return fail(readermessages::loadError(ErrorCode::SubscriptOutOfRange));
-            messages_.show(MessageIcon::Critical, appTitle(),
-                           readermessages::tooManyRecords(topic, catalogue_.title(topic), config_.mainName));
+            if (topic >= kTitleCount) return failed(readermessages::loadError(ErrorCode::SubscriptOutOfRange));
+            report_.add(ReportSeverity::Error, config_.mainName, lineNumber_,
+                        readermessages::tooManyRecords(topic, catalogue_.title(topic), config_.mainName));
             return true;
         }
         catalogue_.unit(topic, runningRow_) = std::move(unit);
@@ -138,17 +142,18 @@ private:
         }
     }
 
-    void warn(const QString& text) { messages_.show(MessageIcon::Exclamation, appTitle(), text); }
-
-    bool fail(const QString& text)
+    void warn(const QString& text) { report_.add(ReportSeverity::Warning, config_.mainName, lineNumber_, text); }
+    void fail(const QString& text) { report_.add(ReportSeverity::Fatal, config_.mainName, lineNumber_, text); }
+    bool failed(const QString& text)
     {
-        messages_.show(MessageIcon::Critical, readermessages::fatalTitle(), text);
+        fail(text);
         return false;
     }
 
     UnitCatalogue& catalogue_;
     const DataFileConfig& config_;
-    MessageSink& messages_;
+    DataFileReport& report_;
+    int lineNumber_ = 0;
     QString name_;
     QString symbol_;
     QString coefficientText_;
@@ -157,36 +162,23 @@ private:
 
 }  // namespace
 
-bool levelAccepts(UnitLevel level, QChar firstCharacter)
+DataFileReport readMainDataFile(UnitCatalogue& catalogue, const DataFileConfig& config)
 {
-    const bool plus = firstCharacter == QLatin1Char('+');
-    const bool star = firstCharacter == QLatin1Char('*');
-    switch (level) {
-    case UnitLevel::All: return true;
-    case UnitLevel::Level1: return !plus && !star;
-    case UnitLevel::Level2: return !star;
-    case UnitLevel::Level3: return !plus;
-    }
-    return true;
-}
-
-bool Texty(UnitCatalogue& catalogue, const DataFileConfig& config, MessageSink& messages)
-{
+    DataFileReport report;
     catalogue.clearNamesAndCounts();
-    QFile file(config.mainPath);
     if (!QFileInfo::exists(config.mainPath)) {
-        messages.show(MessageIcon::Critical, readermessages::fatalTitle(), readermessages::fileMissing(config.mainName));
-        return false;
+        report.add(ReportSeverity::Fatal, config.mainName, 0, readermessages::fileMissing(config.mainName));
+        return report;
     }
+    QFile file(config.mainPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        messages.show(MessageIcon::Critical, readermessages::fatalTitle(),
-                      readermessages::loadError(ErrorCode::PathAccess));
-        return false;
+        report.add(ReportSeverity::Fatal, config.mainName, 0, readermessages::loadError(ErrorCode::PathAccess));
+        return report;
     }
     const DecodedText decoded = decodeDataFile(file.readAll());
     catalogue.mainFileEncoding = decoded.encoding;
-    MainFileLoad load(catalogue, config, messages);
-    return load.run(lineViews(decoded.text));
+    MainFileLoad(catalogue, config, report).run(lineViews(decoded.text));
+    return report;
 }
 
 }  // namespace tolvarin

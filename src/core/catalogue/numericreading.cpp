@@ -143,9 +143,9 @@ std::optional<double> regionalReading(const QString& text, const QLocale& locale
     // A whole number (the topic numbers of the data files) reads the same in
     // every locale; asking the locale for its separator costs more than the
     // reading itself.
-    const bool wholeNumber = std::all_of(trimmed.begin(), trimmed.end(),
+    const bool allDigits = std::all_of(trimmed.begin(), trimmed.end(),
                                          [](QChar c) { return isAsciiDigit(c) || c == QLatin1Char('-'); });
-    if (wholeNumber) {
+    if (allDigits) {
         if (const std::optional<double> value = readWrittenForm(trimmed, QLatin1Char('.'))) return value;
     }
     const QString point = locale.decimalPoint();

@@ -1,6 +1,5 @@
 #include "catalogue/readermessages.h"
 
-#include "common/apptitle.h"
 #include "common/textutil.h"
 
 namespace tolvarin::readermessages {
@@ -25,17 +24,17 @@ QString errorText(ErrorCode error)
 
 QString badValue(int line, const QString& fileName, const QString& value)
 {
-    return JoinLines(badDataLines(line, fileName)) + value;
+    return joinLines(badDataLines(line, fileName)) + value;
 }
 
 QString commaInNumber(int line, const QString& fileName, const QString& value)
 {
-    return JoinLines(badDataLines(line, fileName)) + value + QStringLiteral("\r\nTip: Použijte desetinnou tečku.");
+    return joinLines(badDataLines(line, fileName)) + value + QStringLiteral("\r\nTip: Použijte desetinnou tečku.");
 }
 
 QString tooManyRecords(int topic, const QString& title, const QString& fileName)
 {
-    return JoinLines({QStringLiteral("V tématu ") + QString::number(topic) + QLatin1Char(' ') + title +
+    return joinLines({QStringLiteral("V tématu ") + QString::number(topic) + QLatin1Char(' ') + title +
                           QStringLiteral(" je příliš mnoho vět!"),
                       QString(), QStringLiteral("Další řádky v tématu nebudou načteny."),
                       QStringLiteral("Smažte nepotřebné řádky ze souboru ") + fileName + QLatin1Char('.')});
@@ -43,7 +42,7 @@ QString tooManyRecords(int topic, const QString& title, const QString& fileName)
 
 QString fileMissing(const QString& fileName)
 {
-    return JoinLines({QStringLiteral("Soubor ") + fileName + QStringLiteral(" nebyl nalezen."), QString(),
+    return joinLines({QStringLiteral("Soubor ") + fileName + QStringLiteral(" nebyl nalezen."), QString(),
                       QStringLiteral("Chyba ") + errorText(ErrorCode::FileNotFound) + QLatin1Char('.'), QString(),
                       QStringLiteral("V okně Možnosti (nabídka Nastavení>Možnosti) vyberte cestu k datovému souboru."),
                       QStringLiteral("Standardně Tolvar.tvd pro hlavní datový soubor a User.tvd pro uživatelské jednotky."),
@@ -52,13 +51,13 @@ QString fileMissing(const QString& fileName)
 
 QString typeError(const QString& fileName)
 {
-    return JoinLines({QStringLiteral("Špatný datový typ. Chyba číslo 13"), QString(),
+    return joinLines({QStringLiteral("Špatný datový typ. Chyba číslo 13"), QString(),
                       QStringLiteral("Opravte soubor ") + fileName + QLatin1Char('!')});
 }
 
 QString loadError(ErrorCode error)
 {
-    return JoinLines({QStringLiteral("Při načítání dat se vyskytla chyba ") + errorText(error) + QLatin1Char('.'),
+    return joinLines({QStringLiteral("Při načítání dat se vyskytla chyba ") + errorText(error) + QLatin1Char('.'),
                       QString(), QStringLiteral("Kontaktujte autora programu.")});
 }
 
@@ -66,10 +65,8 @@ QString userFileError(ErrorCode error, const QString& fileName, int line)
 {
     QString where = QStringLiteral("Soubor ") + fileName;
     if (line > 0) where += QStringLiteral(", řádek ") + QString::number(line);
-    return JoinLines({QStringLiteral("Při načítání dat se vyskytla chyba ") + errorText(error) + QLatin1Char('.'),
+    return joinLines({QStringLiteral("Při načítání dat se vyskytla chyba ") + errorText(error) + QLatin1Char('.'),
                       where + QLatin1Char('.'), QString(), QStringLiteral("Kontaktujte autora programu.")});
 }
-
-QString fatalTitle() { return appTitle() + QStringLiteral(" [Sub Texty]"); }
 
 }  // namespace tolvarin::readermessages

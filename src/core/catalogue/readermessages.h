@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/messagesink.h"
 #include "common/runtimeerror.h"
 
 #include <QString>
@@ -18,9 +17,6 @@ QString fileMissing(const QString& fileName);
 QString typeError(const QString& fileName);
 QString loadError(ErrorCode error);
 QString userFileError(ErrorCode error, const QString& fileName, int line);
-
-// The title of the messages that end the main file's load.
-QString fatalTitle();
 
 }  // namespace readermessages
 }  // namespace tolvarin

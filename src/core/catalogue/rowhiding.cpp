@@ -14,7 +14,7 @@ bool toggleMark(UnitCatalogue& catalogue, int slot, int row)
     return marked;
 }
 
-void MarkAsHide(UnitCatalogue& catalogue, int slot, int firstGridRow, int lastGridRow)
+void markOutsideRows(UnitCatalogue& catalogue, int slot, int firstGridRow, int lastGridRow)
 {
     const int from = std::min(firstGridRow, lastGridRow) + 1;
     const int to = std::max(firstGridRow, lastGridRow) + 1;

@@ -8,9 +8,10 @@ namespace tolvarin {
 // count. Returns whether the unit is now marked.
 bool toggleMark(UnitCatalogue& catalogue, int slot, int row);
 
-// MarkAsHide: marks every unit of the topic outside the grid rows first..last
-// (in either order) and unmarks those inside; the marked count is left alone.
-void MarkAsHide(UnitCatalogue& catalogue, int slot, int firstGridRow, int lastGridRow);
+// "Skrýt vybrané": marks every unit of the topic outside the grid rows
+// first..last (in either order) and unmarks those inside, so that hiding the
+// unmarked rows hides the selection; the marked count is left alone.
+void markOutsideRows(UnitCatalogue& catalogue, int slot, int firstGridRow, int lastGridRow);
 
 // Whether the topic's rows may be hidden at all: the temperature formulas rely
 // on the fixed order of the temperature rows, so that topic cannot be thinned.

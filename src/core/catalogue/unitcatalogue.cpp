@@ -8,6 +8,11 @@ const Unit kEmptyUnit;
 
 }  // namespace
 
+bool levelShows(UnitLevel chosen, UnitLevel unitLevel)
+{
+    return chosen == UnitLevel::All || unitLevel == UnitLevel::Level1 || unitLevel == chosen;
+}
+
 UnitCatalogue::UnitCatalogue() : marked_(size_t(kSlotCount) * (kMaxRows + 1), false)
 {
     titles_[0] = welcomeTitle();

@@ -9,11 +9,21 @@
 
 namespace tolvarin {
 
+// The unit levels. The level menu shows All ("Vše") or one of the levels 1
+// to 3; a unit of the main data file belongs to level 1 unless its name is
+// marked "+" (level 2) or "*" (level 3). Units of the user file are level 1.
+enum class UnitLevel { All = 0, Level1 = 1, Level2 = 2, Level3 = 3 };
+
+// Whether the level menu's choice shows a unit of the given level: every
+// level shows level 1, levels 2 and 3 each add their own units.
+bool levelShows(UnitLevel chosen, UnitLevel unitLevel);
+
 struct Unit {
-    QString name;
+    QString name;  // without the level marker
     QString symbol;
     double coefficient = 0.0;  // one such unit expressed in the topic's reference unit
     QString info;
+    UnitLevel level = UnitLevel::Level1;
 };
 
 // How a data file's bytes were decoded; the editor writes it back the same way.

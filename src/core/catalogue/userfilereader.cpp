@@ -3,7 +3,6 @@
 #include "catalogue/datafiletext.h"
 #include "catalogue/numericreading.h"
 #include "catalogue/readermessages.h"
-#include "common/apptitle.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,14 +29,15 @@ void readTitleComment(UnitCatalogue& catalogue, const QString& comment)
 
 }  // namespace
 
-bool TextyUser(UnitCatalogue& catalogue, const DataFileConfig& config, MessageSink& messages)
+DataFileReport readUserDataFile(UnitCatalogue& catalogue, const DataFileConfig& config)
 {
+    DataFileReport report;
     auto fail = [&](ErrorCode error, int line) {
-        messages.show(MessageIcon::Critical, readermessages::fatalTitle(),
-                      readermessages::userFileError(error, config.userName, line));
-        return false;
+        report.add(ReportSeverity::Fatal, config.userName, line,
+                   readermessages::userFileError(error, config.userName, line));
+        return report;
     };
-    if (config.userPath.isEmpty()) return true;
+    if (config.userPath.isEmpty()) return report;
     if (!QFileInfo::exists(config.userPath)) return fail(ErrorCode::FileNotFound, 0);
     QFile file(config.userPath);
     if (!file.open(QIODevice::ReadOnly)) return fail(ErrorCode::PathAccess, 0);
@@ -66,8 +66,8 @@ bool TextyUser(UnitCatalogue& catalogue, const DataFileConfig& config, MessageSi
         double coefficient = 0.0;
         if (fields.size() > 3) {
             if (fields[3].contains(QLatin1Char(',')))
-                messages.show(MessageIcon::Exclamation, appTitle(),
-                              readermessages::commaInNumber(lineNumber, config.userName, fields[3]));
+                report.add(ReportSeverity::Warning, config.userName, lineNumber,
+                           readermessages::commaInNumber(lineNumber, config.userName, fields[3]));
             coefficient = plainReading(fields[3]);
             if (!std::isfinite(coefficient)) return fail(ErrorCode::Overflow, lineNumber);
         }
@@ -78,7 +78,7 @@ bool TextyUser(UnitCatalogue& catalogue, const DataFileConfig& config, MessageSi
         catalogue.unit(slot, row) = Unit{fields.value(1), fields.value(2), coefficient, fields.value(4)};
         anyRecord = true;
     }
-    return true;
+    return report;
 }
 
 }  // namespace tolvarin

@@ -2,7 +2,7 @@
 
 namespace tolvarin {
 
-QString JoinLines(const QStringList& parts)
+QString joinLines(const QStringList& parts)
 {
     QString text;
     for (const QString& part : parts) {
@@ -12,7 +12,7 @@ QString JoinLines(const QStringList& parts)
     return text;
 }
 
-QString SqueezeSpaces(const QString& text)
+QString collapseSpaces(const QString& text)
 {
     QString result;
     result.reserve(text.size());

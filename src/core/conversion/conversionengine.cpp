@@ -53,14 +53,14 @@ Result<TemperatureValues> convertTemperature(int rowCount, int sourceRow, double
 
 QString conversionFailureText(ErrorCode error, const QString& cellText)
 {
-    return JoinLines({QStringLiteral("Chyba ") + QString::number(errorNumber(error)) + QStringLiteral(": ") +
+    return joinLines({QStringLiteral("Chyba ") + QString::number(errorNumber(error)) + QStringLiteral(": ") +
                           errorDescription(error),
                       QString(), QStringLiteral("Nevhodná hodnota '") + cellText + QStringLiteral("'.")});
 }
 
 QString negativeValueNoticeText()
 {
-    return JoinLines({QStringLiteral("Zadáno záporné číslo."), QString(),
+    return joinLines({QStringLiteral("Zadáno záporné číslo."), QString(),
                       QStringLiteral("Záporné hodnoty se nepoužívají. Budou převedeny na kladná čísla."), QString(),
                       QStringLiteral("Poznámka: Tato zpráva už nebude zobrazena.")});
 }

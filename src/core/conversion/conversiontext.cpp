@@ -45,7 +45,7 @@ QString summaryLine(std::span<const Unit> units, const QStringList& column, int 
     const Unit& entered = unitOf(units, enteredRow);
     const Unit& compared = unitOf(units, comparedRow);
     const QString label = entered.symbol.isEmpty() ? entered.name : entered.symbol;
-    return SqueezeSpaces(QLatin1Char(' ') + label + QStringLiteral(": ") +
+    return collapseSpaces(QLatin1Char(' ') + label + QStringLiteral(": ") +
                          FormatGrouped(valueOf(column, enteredRow), locale) + QLatin1Char(' ') + entered.symbol +
                          QStringLiteral(" = ") + FormatGrouped(valueOf(column, comparedRow), locale) +
                          QLatin1Char(' ') + compared.symbol + QLatin1Char(' '));
@@ -62,7 +62,7 @@ std::optional<QString> previewLine(std::span<const Unit> units, const QStringLis
 QString magnifierText(std::span<const Unit> units, const QStringList& column, int editRow, int currentRow,
                       const QLocale& locale)
 {
-    return SqueezeSpaces(magnifierLine(units, column, 0, locale) + kLineBreak +
+    return collapseSpaces(magnifierLine(units, column, 0, locale) + kLineBreak +
                          magnifierLine(units, column, editRow, locale) + kLineBreak +
                          magnifierLine(units, column, currentRow, locale));
 }
@@ -72,7 +72,7 @@ QString unitInfoText(const TopicRules& rules, std::span<const Unit> units, int r
     const Unit& unit = unitOf(units, row);
     QString text = unit.name.toUpper();
     if (rules.coefficientsCompare) {
-        text += QStringLiteral(" (") + SqueezeSpaces(QStringLiteral("1 ") + unit.symbol + QStringLiteral(" = ") +
+        text += QStringLiteral(" (") + collapseSpaces(QStringLiteral("1 ") + unit.symbol + QStringLiteral(" = ") +
                                                      FormatGrouped(unit.coefficient, locale) + QLatin1Char(' ') +
                                                      unitOf(units, 0).symbol + QLatin1Char(')'));
     }

@@ -288,7 +288,7 @@ bool TopicModel::hideUnmarked()
 bool TopicModel::hideRowsOutside(int first, int last)
 {
     if (rules_.fixedRows || units_.empty()) return false;
-    MarkAsHide(catalogue_, slot_, first, last);
+    markOutsideRows(catalogue_, slot_, first, last);
     return hideUnmarked();
 }
 

@@ -17,7 +17,7 @@ int userPosition(int slot, const std::vector<int>& userSlots)
 
 }  // namespace
 
-BackForward NavigaceSet(int slot, const std::vector<int>& userSlots)
+BackForward backForwardState(int slot, const std::vector<int>& userSlots)
 {
     BackForward state{true, true};
     const int position = userPosition(slot, userSlots);

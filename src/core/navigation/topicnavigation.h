@@ -15,13 +15,13 @@ struct BackForward {
     bool operator==(const BackForward&) const = default;
 };
 
-// NavigaceSet: which of "Zpět" and "Vpřed" are available on a slot. With no
+// Which of "Zpět" and "Vpřed" are available on a slot. With no
 // topic open (slot 0) only "Vpřed" is.
-BackForward NavigaceSet(int slot, const std::vector<int>& userSlots);
+BackForward backForwardState(int slot, const std::vector<int>& userSlots);
 
 enum class Step { Previous = 1, Next = 2 };
 
-// The slot that mnuNavigace_Click opens. From the start screen "next" opens
+// The slot that "Zpět" (Previous) or "Vpřed" (Next) opens. From the start screen "next" opens
 // slot 2 (the built-in list shows slot 1 as selected). At a group's end the
 // slot stays as it is.
 int steppedTopic(int slot, Step step, const std::vector<int>& userSlots);

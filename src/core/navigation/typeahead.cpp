@@ -2,7 +2,7 @@
 
 namespace tolvarin {
 
-std::optional<int> FindMe(QChar typed, const QStringList& unitNames, int currentRow)
+std::optional<int> typeAheadRow(QChar typed, const QStringList& unitNames, int currentRow)
 {
     const int last = int(unitNames.size()) - 1;
     const QChar wanted = typed.toUpper();

@@ -7,9 +7,9 @@
 
 namespace tolvarin {
 
-// FindMe: the grid's type-ahead. Looks for the next unit after the current
+// The grid's type-ahead. Looks for the next unit after the current
 // row whose name begins with the typed character in either case, wrapping to
 // the top. Returns the row to make current and top, or nothing.
-std::optional<int> FindMe(QChar typed, const QStringList& unitNames, int currentRow);
+std::optional<int> typeAheadRow(QChar typed, const QStringList& unitNames, int currentRow);
 
 }  // namespace tolvarin

@@ -4,8 +4,8 @@ namespace tolvarin {
 
 namespace {
 
-template <typename Matches>
-void collect(const UnitCatalogue& catalogue, bool similar, Matches matches, QList<UnitSearchHit>& hits)
+template <typename Predicate>
+void collect(const UnitCatalogue& catalogue, bool similar, Predicate matches, QList<UnitSearchHit>& hits)
 {
     for (int slot = 1; slot <= kBuiltinTopicCount; ++slot)
         for (int row = 1; row <= kMaxRows; ++row) {

@@ -21,11 +21,11 @@ struct UnitSearchHit {
 // as it is, letter case included; an empty key matches nothing.
 bool isSimilarName(const QString& name, const QString& key);
 
-// cmdFind_Click: the units of the built-in topics (slots 1..26, rows 1..150)
-// whose name equals key exactly, in catalogue order, then those whose name is
-// similar to key (isSimilarName), again in catalogue order; the exact ones
-// therefore appear a second time as similar. Empty rows are never found, and
-// an empty key finds nothing.
+// The search panel's search: the units of the built-in topics (slots 1..26,
+// rows 1..150) whose name equals key exactly, in catalogue order, then those
+// whose name is similar to key (isSimilarName), again in catalogue order; the
+// exact ones therefore appear a second time as similar. Empty rows are never
+// found, and an empty key finds nothing.
 QList<UnitSearchHit> searchUnits(const UnitCatalogue& catalogue, const QString& key);
 
 }  // namespace tolvarin

@@ -1,8 +1,6 @@
 #include "numbers/fraction.h"
 
-#include "catalogue/numericreading.h"
 #include "numbers/decimalvalue.h"
-#include "numbers/numbertext.h"
 
 #include <limits>
 
@@ -41,26 +39,17 @@ QString errorText(qint64 scaledError, int places, const QLocale& locale)
     return (scaledError < 0 ? QStringLiteral("-0") : QStringLiteral("0")) + locale.decimalPoint() + digits;
 }
 
-QString fractionRangeMessage(const QString& shownText)
-{
-    return numbers::rangeMessage(shownText.trimmed());
-}
-
-RepresentationResult zlomek(double value, const QString& shownText, int n, const QLocale& locale)
-{
-    const std::optional<QString> text = ZlomekText(value, n, locale);
-    if (!text) return RepresentationResult::rangeError(fractionRangeMessage(shownText));
-    return RepresentationResult::shown(*text, true);
-}
-
 }  // namespace
 
-std::optional<QString> ZlomekText(double value, int n, const QLocale& locale)
+RepresentationOutcome writeAsFraction(double value, const QString& shownText, int sensitivity, const QLocale& locale)
 {
-    if (n < kMinZCitlivost || n > kMaxZCitlivost) return std::nullopt;
+    const RepresentationOutcome refusedRange =
+        RepresentationOutcome::refusedFor(RefusalReason::OutOfRange, shownText.trimmed());
+    const int n = sensitivity;
+    if (n < kMinFractionSensitivity || n > kMaxFractionSensitivity) return refusedRange;
     const std::optional<DecimalValue> decimal = DecimalValue::fromDouble(value);
-    if (!decimal) return std::nullopt;
-    if (decimal->isWhole()) return QStringLiteral("Celé číslo");
+    if (!decimal) return refusedRange;
+    if (decimal->isWhole()) return RepresentationOutcome::refusedFor(RefusalReason::WholeNumber);
 
     // |x| = m · 10^q with q < 0. R := |x| · 10^n rounded half up, exactly.
     const quint64 m = decimal->mantissa();
@@ -70,20 +59,18 @@ std::optional<QString> ZlomekText(double value, int n, const QLocale& locale)
     quint64 cutUnit = 1;
     if (cut <= 0) {
         const quint64 scale = powerOfTen(-cut);
-        if (m > kInt32Max / scale) return std::nullopt;
+        if (m > kInt32Max / scale) return refusedRange;
         rounded = m * scale;
     } else if (cut <= DecimalValue::kSignificantDigits) {
         cutUnit = powerOfTen(cut);
         rounded = m / cutUnit + ((m % cutUnit) * 2 >= cutUnit ? 1 : 0);
     }  // further down m < 10^15 lies below half a unit: R = 0
-    if (rounded > kInt32Max) return std::nullopt;
+    if (rounded > kInt32Max) return refusedRange;
 
     quint64 denominator = powerOfTen(n);
     quint64 numerator = rounded % denominator;
-    if (numerator == 0) {
-        return QStringLiteral("Při nastavené citlivosti ~") + sensitivityText(n, locale) +
-               QStringLiteral(" nelze převést na zlomek.");
-    }
+    if (numerator == 0)
+        return RepresentationOutcome::refusedFor(RefusalReason::BelowSensitivity, sensitivityText(n, locale));
     const quint64 divisor = greatestCommonDivisor(denominator, numerator);
     numerator /= divisor;
     denominator /= divisor;
@@ -99,20 +86,8 @@ std::optional<QString> ZlomekText(double value, int n, const QLocale& locale)
     const QString fractionPart = QString::number(numerator) + QLatin1Char('/') + QString::number(denominator) +
                                  QStringLiteral(" chyba ") + errorText(scaledError, -q, locale);
     const quint64 whole = decimal->wholeMagnitude().value_or(0);
-    if (whole == 0) return fractionPart;
-    return QString::number(whole) + QStringLiteral(" + ") + fractionPart;
-}
-
-RepresentationResult ZlomekResult(const QString& cellText, int zCitlivost, const QLocale& locale)
-{
-    const std::optional<double> value = regionalReading(cellText, locale);
-    if (!value) return RepresentationResult::none();
-    return zlomek(*value, cellText, zCitlivost, locale);
-}
-
-RepresentationResult ZlomekResultForValue(double value, int zCitlivost, const QLocale& locale)
-{
-    return zlomek(value, numbers::messageValueText(value, locale), zCitlivost, locale);
+    if (whole == 0) return RepresentationOutcome::written(fractionPart);
+    return RepresentationOutcome::written(QString::number(whole) + QStringLiteral(" + ") + fractionPart);
 }
 
 }  // namespace tolvarin

@@ -19,11 +19,6 @@ QString messageValueText(double value, const QLocale& locale)
     return locale.toString(value);
 }
 
-QString rangeMessage(const QString& value)
-{
-    return QStringLiteral("Vstupní hodnota ") + value + QStringLiteral(" je mimo povolený rozsah.");
-}
-
 QString wholeValueText(std::optional<qint64> whole, double v, const QLocale& locale)
 {
     if (whole) return QString::number(*whole);

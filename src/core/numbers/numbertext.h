@@ -20,9 +20,6 @@ QString plainDoubleText(double value, const QLocale& locale);
 // that has no number.
 QString messageValueText(double value, const QLocale& locale);
 
-// "Vstupní hodnota <value> je mimo povolený rozsah."
-QString rangeMessage(const QString& value);
-
 // A whole number ⌊v⌋ in decimal: all digits when it fits 64 bits, otherwise
 // the plain text of the double ⌊v⌋.
 QString wholeValueText(std::optional<qint64> whole, double v, const QLocale& locale);

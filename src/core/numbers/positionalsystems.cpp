@@ -1,10 +1,8 @@
 #include "numbers/positionalsystems.h"
 
-#include "catalogue/numericreading.h"
 #include "numbers/decimalvalue.h"
 #include "numbers/numbertext.h"
 
-#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -17,11 +15,11 @@ constexpr char kDigitAlphabet[] = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
 
 bool isValidBase(int base)
 {
-    return base >= kMinNumBase && base <= kMaxNumBase;
+    return base >= kMinOwnBase && base <= kMaxOwnBase;
 }
 bool isValidPlaces(int places)
 {
-    return places >= kMinNumBaseDec && places <= kMaxNumBaseDec;
+    return places >= kMinOwnBasePlaces && places <= kMaxOwnBasePlaces;
 }
 
 QString wholeDigits(quint64 x, int base)
@@ -66,85 +64,54 @@ bool fits(qint64 w, qint64 low, qint64 high)
     return w >= low && w <= high;
 }
 
-RepresentationResult soustava(int index, double value, const QString& shownText, int numBase, int numBaseDec,
-                              const QLocale& locale)
+QString writtenInBase(const QString& prefix, qint64 w, int base)
 {
-    if (index < kSoustavaBinarne || index > kSoustavaVlastniDesetinna) return RepresentationResult::none();
-
-    const std::optional<DecimalValue> decimal = DecimalValue::fromDouble(value);
-    const std::optional<qint64> w = decimal ? decimal->floor() : std::nullopt;
-    const QString wText = numbers::wholeValueText(w, value, locale);
-    const RepresentationResult outOfRange = RepresentationResult::rangeError(numbers::rangeMessage(wText));
-    if (!w) return outOfRange;
-
-    const QString prefix = wText + QStringLiteral(" dekadicky = ");
-    constexpr qint64 kInt32Min = std::numeric_limits<qint32>::min();
-    constexpr qint64 kInt32Max = std::numeric_limits<qint32>::max();
-    switch (index) {
-        case kSoustavaBinarne:
-            if (!fits(*w, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max())) return outOfRange;
-            return RepresentationResult::shown(prefix + BinText(qint16(*w)) + QStringLiteral(" binárně."), false);
-        case kSoustavaOktalne:
-            if (!fits(*w, kInt32Min, kInt32Max)) return outOfRange;
-            return RepresentationResult::shown(prefix + signedWholeDigits(*w, 8) + QStringLiteral(" oktálně."), false);
-        case kSoustavaHexadecimalne:
-            if (!fits(*w, kInt32Min, kInt32Max)) return outOfRange;
-            return RepresentationResult::shown(prefix + signedWholeDigits(*w, 16) + QStringLiteral(" hexadecimálně."),
-                                               false);
-        case kSoustavaVlastni:
-            if (!isValidBase(numBase)) return outOfRange;
-            return RepresentationResult::shown(prefix + QLatin1Char('(') + signedWholeDigits(*w, numBase) +
-                                                   QLatin1Char(')') + QString::number(numBase),
-                                               false);
-        default: {
-            if (!isValidBase(numBase) || !isValidPlaces(numBaseDec)) return outOfRange;
-            // |value| ≤ |w|, so its whole part fits as well.
-            const quint64 whole = decimal->wholeMagnitude().value_or(0);
-            const QString sign = decimal->isNegative() ? QStringLiteral("-") : QString();
-            return RepresentationResult::shown(shownText + QStringLiteral(" dekadicky = (") + sign +
-                                                   wholeDigits(whole, numBase) + QLatin1Char(',') +
-                                                   fractionDigits(decimal->fractionDigits(), numBase, numBaseDec) +
-                                                   QLatin1Char(')') + QString::number(numBase),
-                                               false);
-        }
-    }
+    return prefix + QLatin1Char('(') + signedWholeDigits(w, base) + QLatin1Char(')') + QString::number(base);
 }
 
 }  // namespace
 
-QString BinText(qint16 n)
+RepresentationOutcome writeInNumberSystem(Representation system, double value, const QString& shownText,
+                                          const RepresentationSettings& settings, const QLocale& locale)
 {
-    return signedWholeDigits(n, 2);
-}
+    const std::optional<DecimalValue> decimal = DecimalValue::fromDouble(value);
+    const std::optional<qint64> w = decimal ? decimal->floor() : std::nullopt;
+    const QString wText = numbers::wholeValueText(w, value, locale);
+    const RepresentationOutcome refusedRange = RepresentationOutcome::refusedFor(RefusalReason::OutOfRange, wText);
+    if (!w) return refusedRange;
 
-std::optional<QString> BaseDigits(double x, int base)
-{
-    constexpr double kTwoTo64 = 18446744073709551616.0;
-    if (!isValidBase(base) || !std::isfinite(x) || x < 0.0 || x >= kTwoTo64 || x != std::floor(x)) {
-        return std::nullopt;
+    const QString prefix = wText + QStringLiteral(" dekadicky = ");
+    constexpr qint64 kInt32Min = std::numeric_limits<qint32>::min();
+    constexpr qint64 kInt32Max = std::numeric_limits<qint32>::max();
+    const int base = settings.ownBase;
+    switch (system) {
+        case Representation::Binary:
+            if (!fits(*w, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max())) return refusedRange;
+            return RepresentationOutcome::written(prefix + signedWholeDigits(*w, 2) + QStringLiteral(" binárně."));
+        case Representation::Octal:
+            if (!fits(*w, kInt32Min, kInt32Max)) return refusedRange;
+            return RepresentationOutcome::written(prefix + signedWholeDigits(*w, 8) + QStringLiteral(" oktálně."));
+        case Representation::Hexadecimal:
+            if (!fits(*w, kInt32Min, kInt32Max)) return refusedRange;
+            return RepresentationOutcome::written(prefix + signedWholeDigits(*w, 16) +
+                                                  QStringLiteral(" hexadecimálně."));
+        case Representation::OwnBase:
+            if (!isValidBase(base)) return refusedRange;
+            return RepresentationOutcome::written(writtenInBase(prefix, *w, base));
+        case Representation::OwnBaseWithPlaces: {
+            if (!isValidBase(base) || !isValidPlaces(settings.ownBasePlaces)) return refusedRange;
+            // |value| ≤ |w|, so its whole part fits as well.
+            const quint64 whole = decimal->wholeMagnitude().value_or(0);
+            const QString sign = decimal->isNegative() ? QStringLiteral("-") : QString();
+            return RepresentationOutcome::written(
+                shownText + QStringLiteral(" dekadicky = (") + sign + wholeDigits(whole, base) + QLatin1Char(',') +
+                fractionDigits(decimal->fractionDigits(), base, settings.ownBasePlaces) + QLatin1Char(')') +
+                QString::number(base));
+        }
+        case Representation::Fraction:
+        case Representation::Roman: break;
     }
-    return wholeDigits(quint64(x), base);
-}
-
-std::optional<QString> BaseFraction(double f, int base, int places)
-{
-    if (!isValidBase(base) || !isValidPlaces(places) || !(f >= 0.0)) return std::nullopt;
-    const std::optional<DecimalValue> decimal = DecimalValue::fromDouble(f);
-    if (!decimal || decimal->wholeMagnitude() != quint64(0)) return std::nullopt;
-    return fractionDigits(decimal->fractionDigits(), base, places);
-}
-
-RepresentationResult SoustavaResult(int index, const QString& cellText, int numBase, int numBaseDec,
-                                    const QLocale& locale)
-{
-    const std::optional<double> value = regionalReading(cellText, locale);
-    if (!value) return RepresentationResult::none();
-    return soustava(index, *value, cellText, numBase, numBaseDec, locale);
-}
-
-RepresentationResult SoustavaResultForValue(int index, double value, int numBase, int numBaseDec, const QLocale& locale)
-{
-    return soustava(index, value, numbers::messageValueText(value, locale), numBase, numBaseDec, locale);
+    return RepresentationOutcome::refusedFor(RefusalReason::NoNumber);
 }
 
 }  // namespace tolvarin

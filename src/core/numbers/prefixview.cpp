@@ -23,8 +23,8 @@ bool isShowable(double result, bool inputIsZero)
 
 }  // namespace
 
-Result<PrefixViewValues> PredponyValues(const QString& valueText, int valueRow, std::span<const double> coefficients,
-                                        const QLocale& locale)
+Result<PrefixViewValues> computePrefixView(const QString& valueText, int valueRow, std::span<const double> coefficients,
+                                           const QLocale& locale)
 {
     const std::optional<double> value = regionalReading(valueText, locale);
     if (!value) return ErrorCode::TypeMismatch;

@@ -25,17 +25,17 @@ struct PrefixViewValues {
     std::optional<int> topRow;
 };
 
-// The arithmetic of PredponyView. valueText is the text carried over from the
+// The numbers of the prefix view. valueText is the text carried over from the
 // cell that was current (regional reading); it is interpreted in the unit of
-// grid row valueRow, the row FillGrid left current. coefficients are those of
-// the prefix topic's units 1..n (slot kPrefixSlot), so row r shows
+// grid row valueRow, the row left current when the topic was filled.
+// coefficients are those of the prefix topic's units 1..n, so row r shows
 // value · coefficients[valueRow] / coefficients[r].
 // Errors: TypeMismatch when valueText is no number, SubscriptOutOfRange when
 // valueRow is not a row of the topic, DivisionByZero when a coefficient is 0,
 // Overflow when a row's number is infinite, NaN or beyond the normal double
 // range (it would be shown wrong). No text is produced on an error.
-Result<PrefixViewValues> PredponyValues(const QString& valueText, int valueRow, std::span<const double> coefficients,
-                                        const QLocale& locale);
+Result<PrefixViewValues> computePrefixView(const QString& valueText, int valueRow, std::span<const double> coefficients,
+                                           const QLocale& locale);
 
 // The coefficients of the prefix topic's units 1..count, in row order.
 std::vector<double> prefixCoefficients(const UnitCatalogue& catalogue);

@@ -1,6 +1,5 @@
 #include "numbers/romannumerals.h"
 
-#include "catalogue/numericreading.h"
 #include "numbers/decimalvalue.h"
 #include "numbers/numbertext.h"
 
@@ -17,7 +16,7 @@ QString digitBelowNine(int digit, QChar one, QChar five)
     return QString(five) + QString(digit - 5, one);
 }
 
-QString numeral(int x)
+QString numeralOf(int x)
 {
     const int thousands = x / 1000;
     const int hundreds = x / 100 % 10;
@@ -48,39 +47,27 @@ QString numeral(int x)
     return s + (ones == 9 ? QStringLiteral("IX") : digitBelowNine(ones, u'I', u'V'));
 }
 
-RepresentationResult rimsky(double value, const QLocale& locale)
-{
-    const std::optional<DecimalValue> decimal = DecimalValue::fromDouble(value);
-    const std::optional<QString> text = RimskeCislo(value);
-    if (!decimal || !text) {
-        return RepresentationResult::rangeError(numbers::rangeMessage(numbers::messageValueText(value, locale)));
-    }
-    const QString whole = numbers::wholeValueText(decimal->floor(), value, locale);
-    return RepresentationResult::shown(whole + QStringLiteral(" = ") + *text, true);
-}
-
 }  // namespace
 
-std::optional<QString> RimskeCislo(double value)
+QString romanNumeral(int n)
+{
+    Q_ASSERT(n >= 0 && n <= kMaxRoman);
+    return numeralOf(n);
+}
+
+RepresentationOutcome writeAsRoman(double value, const QLocale& locale)
 {
     const std::optional<DecimalValue> decimal = DecimalValue::fromDouble(value);
-    if (!decimal) return std::nullopt;
-    if (decimal->isNegative() || decimal->isZero()) return QStringLiteral("Číslo musí být větší než 0.");
-    const std::optional<quint64> whole = decimal->wholeMagnitude();
-    if (!whole || *whole > quint64(kMaxRoman)) return QStringLiteral("Číslo musí být maximálně rovno 10 000.");
-    return numeral(int(*whole));
-}
-
-RepresentationResult RimskyResult(const QString& cellText, const QLocale& locale)
-{
-    const std::optional<double> value = regionalReading(cellText, locale);
-    if (!value) return RepresentationResult::none();
-    return rimsky(*value, locale);
-}
-
-RepresentationResult RimskyResultForValue(double value, const QLocale& locale)
-{
-    return rimsky(value, locale);
+    if (!decimal)
+        return RepresentationOutcome::refusedFor(RefusalReason::OutOfRange, numbers::messageValueText(value, locale));
+    const QString whole = numbers::wholeValueText(decimal->floor(), value, locale);
+    if (decimal->isNegative() || decimal->isZero())
+        return RepresentationOutcome::refusedFor(RefusalReason::NotPositive, whole);
+    const std::optional<quint64> magnitude = decimal->wholeMagnitude();
+    if (!magnitude || *magnitude > quint64(kMaxRoman))
+        return RepresentationOutcome::refusedFor(RefusalReason::TooLarge, whole);
+    if (*magnitude == 0) return RepresentationOutcome::refusedFor(RefusalReason::BelowOne, whole);
+    return RepresentationOutcome::written(whole + QStringLiteral(" = ") + numeralOf(int(*magnitude)));
 }
 
 }  // namespace tolvarin

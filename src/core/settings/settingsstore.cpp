@@ -22,7 +22,7 @@ SettingsStore::SettingsStore()
 
 SettingsStore::SettingsStore(const QString& iniFile) : settings_(iniFile, QSettings::IniFormat) {}
 
-QString SettingsStore::GetSetting(const QString& section, const QString& key, const QString& defaultText) const
+QString SettingsStore::readText(const QString& section, const QString& key, const QString& defaultText) const
 {
     const QString address = storeKey(section, key);
     if (!settings_.contains(address)) return defaultText;
@@ -33,7 +33,7 @@ QString SettingsStore::GetSetting(const QString& section, const QString& key, co
     return value.toString();
 }
 
-void SettingsStore::SaveSetting(const QString& section, const QString& key, const QString& text)
+void SettingsStore::writeText(const QString& section, const QString& key, const QString& text)
 {
     settings_.setValue(storeKey(section, key), text);
 }

@@ -28,24 +28,24 @@ std::optional<double> anyNumber(const QString& text, const QLocale& locale)
     return value;
 }
 
-template <typename Int>
-Result<Int> toWholeNumber(const QString& raw, const QLocale& locale)
+template <typename Integer>
+Result<Integer> toWholeNumber(const QString& raw, const QLocale& locale)
 {
     const QString text = raw.trimmed();
     bool ok = false;
     if (isPlainWholeNumber(text)) {
         const qlonglong value = text.toLongLong(&ok);
-        if (!ok || value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max())
+        if (!ok || value < std::numeric_limits<Integer>::min() || value > std::numeric_limits<Integer>::max())
             return ErrorCode::Overflow;
-        return Int(value);
+        return Integer(value);
     }
     // The locale's form: "32 767", "1e3", "2,0". A fraction is not a whole number.
     const std::optional<double> number = anyNumber(text, locale);
     if (!number || std::isnan(*number)) return ErrorCode::TypeMismatch;
-    if (*number < double(std::numeric_limits<Int>::min()) || *number > double(std::numeric_limits<Int>::max()))
+    if (*number < double(std::numeric_limits<Integer>::min()) || *number > double(std::numeric_limits<Integer>::max()))
         return ErrorCode::Overflow;
     if (*number != std::trunc(*number)) return ErrorCode::TypeMismatch;
-    return Int(*number);
+    return Integer(*number);
 }
 
 }  // namespace
@@ -83,7 +83,7 @@ Result<float> toSingle(const QString& raw, const QLocale& locale)
     return float(*number);
 }
 
-Result<double> toDoba(const QString& raw, const QLocale& locale)
+Result<double> toDays(const QString& raw, const QLocale& locale)
 {
     const QString text = raw.trimmed();
     bool ok = false;
@@ -103,7 +103,7 @@ Result<double> toDoba(const QString& raw, const QLocale& locale)
     return value;
 }
 
-QString dobaText(double days)
+QString daysText(double days)
 {
     return QString::number(days, 'g', QLocale::FloatingPointShortest);
 }

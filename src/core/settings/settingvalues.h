@@ -24,10 +24,10 @@ QString booleanText(bool value);  // "True" / "False"
 // Single-precision numbers (window placement, font size): the locale's decimal
 // form, or the plain "." form of a store written under another locale.
 Result<float> toSingle(const QString& text, const QLocale& locale);
-// The total running time in days. Written in the plain "." form so that any
-// locale reads it back as the same number; the reader also takes the decimal
-// comma of stores written under a Czech locale.
-Result<double> toDoba(const QString& text, const QLocale& locale);
-QString dobaText(double days);
+// The total running time in days ("Doba"). Written in the plain "." form so
+// that any locale reads it back as the same number; the reader also takes the
+// decimal comma of stores written under a Czech locale.
+Result<double> toDays(const QString& text, const QLocale& locale);
+QString daysText(double days);
 
 }  // namespace tolvarin

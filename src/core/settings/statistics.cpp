@@ -26,42 +26,42 @@ QString twoDigits(qint64 value)
 
 }  // namespace
 
-void countLaunch(SettingsStore& store, Settings& settings)
+void countLaunch(SettingsStore& store, SettingsRecord& settings)
 {
-    settings.Spusteno = plusOne(settings.Spusteno);
-    store.SaveSetting(section::start(), QStringLiteral("Spusteno"), QString::number(settings.Spusteno));
+    settings.launchCount = plusOne(settings.launchCount);
+    store.writeText(section::start(), QStringLiteral("Spusteno"), QString::number(settings.launchCount));
 }
 
-void countConversion(Settings& settings)
+void countConversion(SettingsRecord& settings)
 {
-    settings.Prevedeno = plusOne(settings.Prevedeno);
+    settings.conversionCount = plusOne(settings.conversionCount);
 }
 
-std::optional<double> storedDoba(const SettingsStore& store, const QLocale& locale)
+std::optional<double> storedTotalDays(const SettingsStore& store, const QLocale& locale)
 {
-    const Result<double> doba =
-        toDoba(store.GetSetting(section::obecne(), QStringLiteral("Doba"), QStringLiteral("0")), locale);
-    if (!doba.ok()) return std::nullopt;
-    return doba.value();
+    const Result<double> days =
+        toDays(store.readText(section::general(), QStringLiteral("Doba"), QStringLiteral("0")), locale);
+    if (!days.ok()) return std::nullopt;
+    return days.value();
 }
 
-bool saveStatistics(SettingsStore& store, const Settings& settings, const RunClock& clock, const QLocale& locale)
+bool saveStatistics(SettingsStore& store, const SettingsRecord& settings, const RunClock& clock, const QLocale& locale)
 {
-    store.SaveSetting(section::obecne(), QStringLiteral("Prevedeno"), QString::number(settings.Prevedeno));
-    const std::optional<double> doba = storedDoba(store, locale);
-    if (!doba) return false;
-    store.SaveSetting(section::obecne(), QStringLiteral("Doba"), dobaText(*doba + runLengthDays(clock)));
+    store.writeText(section::general(), QStringLiteral("Prevedeno"), QString::number(settings.conversionCount));
+    const std::optional<double> totalDays = storedTotalDays(store, locale);
+    if (!totalDays) return false;
+    store.writeText(section::general(), QStringLiteral("Doba"), daysText(*totalDays + runLengthDays(clock)));
     return true;
 }
 
-void resetStatistics(SettingsStore& store, Settings& settings, RunClock& clock)
+void resetStatistics(SettingsStore& store, SettingsRecord& settings, RunClock& clock)
 {
-    settings.Spusteno = 1;
-    store.SaveSetting(section::start(), QStringLiteral("Spusteno"), QStringLiteral("1"));
-    settings.Prevedeno = 0;
-    store.SaveSetting(section::obecne(), QStringLiteral("Prevedeno"), QStringLiteral("0"));
+    settings.launchCount = 1;
+    store.writeText(section::start(), QStringLiteral("Spusteno"), QStringLiteral("1"));
+    settings.conversionCount = 0;
+    store.writeText(section::general(), QStringLiteral("Prevedeno"), QStringLiteral("0"));
     clock.restart();
-    store.SaveSetting(section::obecne(), QStringLiteral("Doba"), QStringLiteral("0"));
+    store.writeText(section::general(), QStringLiteral("Doba"), QStringLiteral("0"));
 }
 
 QString durationText(double days)
@@ -80,13 +80,13 @@ QString durationText(double days)
     return sign + QString::number(wholeDays) + QStringLiteral(" d ") + clock;
 }
 
-StatisticsTexts statisticsDisplay(const SettingsStore& store, const Settings& settings, const RunClock& clock,
+StatisticsTexts statisticsDisplay(const SettingsStore& store, const SettingsRecord& settings, const RunClock& clock,
                                   const QLocale& locale)
 {
     const double run = runLengthDays(clock);
-    return {QString::number(settings.Spusteno) + QLatin1Char(' '),
-            QString::number(settings.Prevedeno) + QLatin1Char(' '),
-            durationText(storedDoba(store, locale).value_or(0.0) + run), durationText(run)};
+    return {QString::number(settings.launchCount) + QLatin1Char(' '),
+            QString::number(settings.conversionCount) + QLatin1Char(' '),
+            durationText(storedTotalDays(store, locale).value_or(0.0) + run), durationText(run)};
 }
 
 }  // namespace tolvarin

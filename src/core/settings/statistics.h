@@ -34,20 +34,20 @@ private:
 constexpr double kMsPerDay = 86400.0 * 1000.0;
 
 // Start-up: one more launch, written at once. The count stops at its maximum.
-void countLaunch(SettingsStore& store, Settings& settings);
+void countLaunch(SettingsStore& store, SettingsRecord& settings);
 // One more conversion of an entered value; written at exit.
-void countConversion(Settings& settings);
+void countConversion(SettingsRecord& settings);
 
 // The stored total running time in days; an unreadable text gives no value.
-std::optional<double> storedDoba(const SettingsStore& store, const QLocale& locale);
+std::optional<double> storedTotalDays(const SettingsStore& store, const QLocale& locale);
 
 // Exit: "Prevedeno" := the conversion count, "Doba" := stored Doba + this
 // run's length in days. An unreadable stored Doba is left as it is (the run's
 // time is then lost rather than the total); the result says whether Doba was written.
-bool saveStatistics(SettingsStore& store, const Settings& settings, const RunClock& clock, const QLocale& locale);
+bool saveStatistics(SettingsStore& store, const SettingsRecord& settings, const RunClock& clock, const QLocale& locale);
 
 // "Vymazat": launches 1, conversions 0, Doba "0", the run starts again now.
-void resetStatistics(SettingsStore& store, Settings& settings, RunClock& clock);
+void resetStatistics(SettingsStore& store, SettingsRecord& settings, RunClock& clock);
 
 // A time as the options dialog shows it: "0:05:03", hours without a leading
 // zero; a day or more as "1 d 2:03:04". Rounded to the nearest second.
@@ -60,7 +60,7 @@ struct StatisticsTexts {
     QString total;        // stored Doba + run length; an unreadable Doba counts as 0
     QString run;          // run length
 };
-StatisticsTexts statisticsDisplay(const SettingsStore& store, const Settings& settings, const RunClock& clock,
+StatisticsTexts statisticsDisplay(const SettingsStore& store, const SettingsRecord& settings, const RunClock& clock,
                                   const QLocale& locale);
 
 }  // namespace tolvarin

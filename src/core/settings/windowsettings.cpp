@@ -16,7 +16,7 @@ namespace {
 int storedLength(const SettingsStore& store, const char* key, int defaultValue, const QLocale& locale)
 {
     const Result<float> value =
-        toSingle(store.GetSetting(section::start(), QString::fromLatin1(key), QString::number(defaultValue)), locale);
+        toSingle(store.readText(section::start(), QString::fromLatin1(key), QString::number(defaultValue)), locale);
     if (!value.ok()) return defaultValue;
     const double rounded = std::round(double(value.value()));
     if (std::fabs(rounded) > double(std::numeric_limits<int>::max())) return defaultValue;
@@ -27,7 +27,7 @@ int storedWholeNumber(const SettingsStore& store, const char* key, int defaultVa
                       const QLocale& locale)
 {
     const Result<qint16> value =
-        toInt16(store.GetSetting(section::start(), QString::fromLatin1(key), QString::number(defaultValue)), locale);
+        toInt16(store.readText(section::start(), QString::fromLatin1(key), QString::number(defaultValue)), locale);
     if (!value.ok() || value.value() < min || value.value() > max) return defaultValue;
     return value.value();
 }
@@ -44,41 +44,42 @@ WindowPlacement restoredPlacement(const SettingsStore& store, int screenWidth, i
     p.width = storedLength(store, "Width", kDesignedWindowWidth, locale);
     p.height = storedLength(store, "Height", kDesignedWindowHeight, locale);
     p.windowState = storedWholeNumber(store, "WindowState", 0, 0, 2, locale);
-    p.vlevo = storedWholeNumber(store, "Vlevo", WindowPlacement().vlevo, std::numeric_limits<qint16>::min(),
-                                std::numeric_limits<qint16>::max(), locale);
+    p.navigatorWidth =
+        storedWholeNumber(store, "Vlevo", WindowPlacement().navigatorWidth, std::numeric_limits<qint16>::min(),
+                          std::numeric_limits<qint16>::max(), locale);
     return p;
 }
 
 void savePlacement(SettingsStore& store, const WindowPlacement& placement)
 {
     const QString start = section::start();
-    store.SaveSetting(start, QStringLiteral("WindowState"), QString::number(placement.windowState));
-    store.SaveSetting(start, QStringLiteral("Left"), QString::number(placement.left));
-    store.SaveSetting(start, QStringLiteral("Top"), QString::number(placement.top));
-    store.SaveSetting(start, QStringLiteral("Height"), QString::number(placement.height));
-    store.SaveSetting(start, QStringLiteral("Width"), QString::number(placement.width));
-    store.SaveSetting(start, QStringLiteral("Vlevo"), QString::number(placement.vlevo));
+    store.writeText(start, QStringLiteral("WindowState"), QString::number(placement.windowState));
+    store.writeText(start, QStringLiteral("Left"), QString::number(placement.left));
+    store.writeText(start, QStringLiteral("Top"), QString::number(placement.top));
+    store.writeText(start, QStringLiteral("Height"), QString::number(placement.height));
+    store.writeText(start, QStringLiteral("Width"), QString::number(placement.width));
+    store.writeText(start, QStringLiteral("Vlevo"), QString::number(placement.navigatorWidth));
 }
 
 QString storedBuiltinTitle(const SettingsStore& store, int n)
 {
-    return store.GetSetting(section::navigator(), QStringLiteral("S") + QString::number(n), builtinTopicTitle(n));
+    return store.readText(section::navigator(), QStringLiteral("S") + QString::number(n), builtinTopicTitle(n));
 }
 
 QString storedUserTitle(const SettingsStore& store, int n, const QString& titleFromFile)
 {
     const QString fallback = titleFromFile.isEmpty() ? defaultUserTopicTitle(n) : titleFromFile;
-    return store.GetSetting(section::navigator(), QStringLiteral("U") + QString::number(n), fallback);
+    return store.readText(section::navigator(), QStringLiteral("U") + QString::number(n), fallback);
 }
 
 void saveNavigatorNames(SettingsStore& store, const QStringList& builtinTitles, const QList<UserTopicTitle>& userTitles)
 {
     const QString navigator = section::navigator();
     for (qsizetype i = 0; i < builtinTitles.size(); ++i)
-        store.SaveSetting(navigator, QStringLiteral("S") + QString::number(i + 1), builtinTitles[i]);
+        store.writeText(navigator, QStringLiteral("S") + QString::number(i + 1), builtinTitles[i]);
     for (const UserTopicTitle& user : userTitles)
         if (user.number >= 1 && user.number <= kMaxUserTopics)
-            store.SaveSetting(navigator, QStringLiteral("U") + QString::number(user.number), user.title);
+            store.writeText(navigator, QStringLiteral("U") + QString::number(user.number), user.title);
 }
 
 }  // namespace tolvarin

@@ -15,8 +15,8 @@ struct WindowPlacement {
     int top = 0;
     int width = 7590;
     int height = 6285;
-    int windowState = 0;  // 0 normal, 1 minimised, 2 maximised
-    int vlevo = 1700;     // left edge of the conversion area
+    int windowState = 0;        // 0 normal, 1 minimised, 2 maximised
+    int navigatorWidth = 1700;  // "Vlevo": the left edge of the conversion area
     bool operator==(const WindowPlacement&) const = default;
 };
 

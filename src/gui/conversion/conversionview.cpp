@@ -97,7 +97,7 @@ bool ConversionView::typeAhead(QChar typed)
 {
     QStringList names;
     for (const Unit& unit : model_->units()) names << unit.name;
-    const std::optional<int> row = FindMe(typed, names, grid_->currentRow());
+    const std::optional<int> row = typeAheadRow(typed, names, grid_->currentRow());
     if (!row) return false;
     grid_->setCurrentCell(*row, ConversionGrid::kValueColumn);
     grid_->setTopRow(*row);

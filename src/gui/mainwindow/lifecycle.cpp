@@ -31,10 +31,10 @@ public:
     void setMagnifierOn() override { window_.restoreMagnifier(); }
     void setInfoPanelOn() override { window_.setInfoPanelShown(true); }
     void setOnTopMark() override { window_.setCommandChecked(Command::AlwaysOnTop, true); }
-    void FormatZ(int mode) override { window_.setPrecisionMode(mode); }
-    void VelicinyI(int style) override { window_.setLargeIcons(style == 0); }
-    void NavigatorV() override { window_.showTopicList(); }
-    void NavigatorJ() override { window_.showUnitList(); }
+    void setPrecisionMode(int mode) override { window_.setPrecisionMode(mode); }
+    void setTopicListStyle(int style) override { window_.setLargeIcons(style == 0); }
+    void showTopicList() override { window_.showTopicList(); }
+    void showUnitList() override { window_.showUnitList(); }
     void setEditorFont(const QString&, float, bool, bool) override {}  // the data file editor keeps its own font
 
 private:
@@ -69,9 +69,15 @@ bool Lifecycle::startUp(const QStringList& arguments)
     store_ = options_.settingsFile.isEmpty() ? std::make_unique<SettingsStore>()
                                              : std::make_unique<SettingsStore>(options_.settingsFile);
 
-    LoadSetContext context{options_.programFolder, options_.locale, [](int n) { return FixPattern(n); }};
+    SettingsLoadContext context{options_.programFolder, options_.locale, [](int n) { return FixPattern(n); }};
     WindowApplier applier(window_);
-    settings_ = LoadSet(*store_, applier, messages_, context);
+    const auto askUser = [this](const SettingProblem&) {
+        const MessageAnswer answer = messages_.ask(MessageIcon::Critical, loadErrorTitle(), loadErrorText(),
+                                                   MessageButtons::AbortRetryIgnore, MessageAnswer::Retry);
+        if (answer == MessageAnswer::Retry) return LoadAnswer::Retry;
+        return answer == MessageAnswer::Abort ? LoadAnswer::Abort : LoadAnswer::Ignore;
+    };
+    settings_ = loadSettings(*store_, applier, askUser, context);
     window_.applySettings(settings_);
 
     if (arguments.join(QLatin1Char(' ')).contains(QLatin1String("SETUP"), Qt::CaseInsensitive)) {
@@ -80,7 +86,7 @@ bool Lifecycle::startUp(const QStringList& arguments)
         if (quitRoutine()) return false;
     }
 
-    if (anotherInstanceRunning() && settings_.OnlyOne == 1) {
+    if (anotherInstanceRunning() && settings_.singleInstance == 1) {
         messages_.show(MessageIcon::Information, appTitle(),
                        QStringLiteral("Je nastavena volba Spouštět pouze 1 instanci programu. Aplikace Tolvarin je "
                                       "již spuštěna.\r\n\r\nAplikace bude ukončena."));
@@ -96,7 +102,7 @@ bool Lifecycle::startUp(const QStringList& arguments)
     if (splash_) splash_->hide();
 
     restorePlacement();
-    window_.openStartTopic(settings_.Tema, settings_.Uroven);
+    window_.openStartTopic(settings_.startTopic, settings_.unitLevel);
     window_.unsetCursor();
     return true;
 }
@@ -135,7 +141,7 @@ void Lifecycle::restorePlacement()
     window_.show();
     if (placement.windowState == 1) window_.showMinimized();
     if (placement.windowState == 2) window_.showMaximized();
-    window_.setNavigatorWidth(placement.vlevo);
+    window_.setNavigatorWidth(placement.navigatorWidth);
 }
 
 void Lifecycle::writeExitState()
@@ -152,7 +158,7 @@ void Lifecycle::writeExitState()
     placement.top = pixelsToTwips(window_.y(), dpi);
     placement.width = pixelsToTwips(window_.width(), dpi);
     placement.height = pixelsToTwips(window_.height(), dpi);
-    placement.vlevo = window_.navigatorWidth();
+    placement.navigatorWidth = window_.navigatorWidth();
     savePlacement(*store_, placement);
 }
 
@@ -161,8 +167,8 @@ bool Lifecycle::quitRoutine()
     if (quitting_) return true;
     if (!store_) return true;
     writeExitState();
-    settings_.Prevedeno = window_.conversionCount();
-    if (settings_.SafeEnd != 0) {
+    settings_.conversionCount = window_.conversionCount();
+    if (settings_.confirmExit != 0) {
         const MessageAnswer answer = messages_.ask(MessageIcon::Question, appTitle(), QStringLiteral("Ukončit program?"),
                                                    MessageButtons::YesNo, MessageAnswer::Yes);
         if (answer != MessageAnswer::Yes) {
@@ -173,7 +179,7 @@ bool Lifecycle::quitRoutine()
     }
     saveStatistics(*store_, settings_, clock_, options_.locale);
     store_->flush();
-    if (settings_.SafeEnd != 0 && options_.showSplash) {
+    if (settings_.confirmExit != 0 && options_.showSplash) {
         if (!splash_) splash_ = std::make_unique<SplashWindow>();
         splash_->showText(QStringLiteral("Tolvarin ukončení"));
     }

@@ -41,7 +41,7 @@ public:
     // The main window has closed: the splash goes too.
     void finish();
 
-    Settings& settings() { return settings_; }
+    SettingsRecord& settings() { return settings_; }
     SettingsStore& store() { return *store_; }
     const RunClock& clock() const { return clock_; }
 
@@ -58,7 +58,7 @@ private:
     std::unique_ptr<QLockFile> instanceLock_;
     std::unique_ptr<SplashWindow> splash_;
     MonotonicRunClock clock_;
-    Settings settings_;
+    SettingsRecord settings_;
     bool quitting_ = false;
 };
 

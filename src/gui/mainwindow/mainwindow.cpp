@@ -13,6 +13,7 @@
 #include "mainwindow/lifecycle.h"
 #include "mainwindow/prefixviewcommand.h"
 #include "mainwindow/qtmessagesink.h"
+#include "mainwindow/reportmessages.h"
 #include "mainwindow/sidepanels.h"
 #include "navigation/navigatorpanel.h"
 #include "navigation/searchpanel.h"
@@ -105,24 +106,24 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
 
 bool MainWindow::startUp(const QStringList& arguments) { return lifecycle_->startUp(arguments); }
 
-void MainWindow::applySettings(const Settings& settings)
+void MainWindow::applySettings(const SettingsRecord& settings)
 {
     DisplayFormat format = view_->format();
-    format.fixedPattern = settings.fixPattern.isEmpty() ? FixPattern(settings.FixDecimals) : settings.fixPattern;
+    format.fixedPattern = settings.fixedPattern.isEmpty() ? FixPattern(settings.fixedDecimals) : settings.fixedPattern;
     view_->setFormat(format);
-    view_->setColouring(settings.Colored == 1, storedColour(settings.ColoredColor));
-    setConversionCount(settings.Prevedeno);
-    representationSettings_ = {settings.NumBase, settings.NumBaseDec, settings.ZCitlivost};
+    view_->setColouring(settings.colourEnteredCell == 1, storedColour(settings.enteredCellColour));
+    setConversionCount(settings.conversionCount);
+    representationSettings_ = {settings.ownBase, settings.ownBasePlaces, settings.fractionSensitivity};
 }
 
-void MainWindow::loadData(const Settings& settings)
+void MainWindow::loadData(const SettingsRecord& settings)
 {
-    dataConfig_.mainPath = settings.Path;
-    dataConfig_.mainName = settings.File;
-    dataConfig_.userPath = settings.PathUser;
-    dataConfig_.userName = settings.FileUser;
+    dataConfig_.mainPath = settings.mainFilePath;
+    dataConfig_.mainName = settings.mainFileName;
+    dataConfig_.userPath = settings.userFilePath;
+    dataConfig_.userName = settings.userFileName;
     // The stored level is read at once, so the files are read only once.
-    dataConfig_.level = UnitLevel(std::clamp(int(settings.Uroven), 0, 3));
+    dataConfig_.level = UnitLevel(std::clamp(int(settings.unitLevel), 0, 3));
     reloadCatalogue();
 }
 
@@ -391,7 +392,7 @@ void MainWindow::connectView()
     });
     connect(view_, &ConversionView::magnifierChanged, this, &MainWindow::refreshMagnifier);
     connect(view_, &ConversionView::unitsHidden, this,
-            [this] { navigator_->setUnits(FillJednotky(*catalogue_)); });
+            [this] { navigator_->setUnits(unitListEntries(*catalogue_)); });
 
     ConversionGrid* g = grid();
     connect(g, &ConversionGrid::rightPressed, this, [this](int, int column, const QPoint& pos) {
@@ -429,8 +430,8 @@ void MainWindow::popup(Menu menu, const QPoint& globalPos)
 
 void MainWindow::reloadCatalogue()
 {
-    tolvarin::reloadCatalogue(*catalogue_, dataConfig_, *messages_);
-    navigator_->setUnits(FillJednotky(*catalogue_));
+    showReport(tolvarin::reloadCatalogue(*catalogue_, dataConfig_), *messages_);
+    navigator_->setUnits(unitListEntries(*catalogue_));
     updateCounters();
     if (currentSlot_ > 0) view_->fillGrid(currentSlot_);
 }
@@ -443,7 +444,7 @@ void MainWindow::fillNavigator()
     QList<std::pair<int, QString>> user;
     for (int n : catalogue_->usedUserTopics()) user.append({kBuiltinTopicCount + n, catalogue_->title(kBuiltinTopicCount + n)});
     navigator_->setUserTopics(user);
-    navigator_->setUnits(FillJednotky(*catalogue_));
+    navigator_->setUnits(unitListEntries(*catalogue_));
     updateCounters();
 }
 
@@ -498,7 +499,7 @@ void MainWindow::openCurrentTopic()
 
 void MainWindow::updateBackForward()
 {
-    const BackForward state = NavigaceSet(currentSlot_, navigator_->userSlots());
+    const BackForward state = backForwardState(currentSlot_, navigator_->userSlots());
     commands_->action(Command::PreviousTopic)->setEnabled(state.back);
     commands_->action(Command::NextTopic)->setEnabled(state.forward);
 }

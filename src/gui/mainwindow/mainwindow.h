@@ -28,7 +28,7 @@ class ConversionPanel;
 class ConversionView;
 class InfoLineLabel;
 class Lifecycle;
-struct Settings;
+struct SettingsRecord;
 class MagnifierPanel;
 class PrefixViewCommand;
 class SplitterBar;
@@ -60,8 +60,8 @@ public:
     Lifecycle& lifecycle() const { return *lifecycle_; }
 
     // What start-up applies.
-    void applySettings(const Settings& settings);
-    void loadData(const Settings& settings);
+    void applySettings(const SettingsRecord& settings);
+    void loadData(const SettingsRecord& settings);
     void setTopicTitles(const QStringList& builtin, const QList<std::pair<int, QString>>& user);
     void openStartTopic(int topic, int level);
     void setGridLines(bool shown);

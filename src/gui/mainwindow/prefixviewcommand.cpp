@@ -30,7 +30,7 @@ void PrefixViewCommand::showPrefixes()
     // factor 1: the value is read there.
     constexpr int kValueRow = 0;
     const Result<PrefixViewValues> values =
-        PredponyValues(value, kValueRow, prefixCoefficients(*target_.catalogue), target_.locale);
+        computePrefixView(value, kValueRow, prefixCoefficients(*target_.catalogue), target_.locale);
     if (!values.ok()) {
         target_.messages->show(MessageIcon::Exclamation, appTitle(), conversionFailureText(values.error(), value));
         return;

@@ -2,10 +2,6 @@
 
 #include "conversion/conversiongrid.h"
 #include "mainwindow/commandsurfaces.h"
-#include "mainwindow/commandtable.h"
-#include "numbers/fraction.h"
-#include "numbers/positionalsystems.h"
-#include "numbers/romannumerals.h"
 
 #include <QAction>
 
@@ -15,22 +11,19 @@ namespace tolvarin {
 
 namespace {
 
-// The representations and what they show: a number system, or the
-// fraction and the Roman numeral.
-enum class Shown { InBase, Fraction, Roman };
-struct Representation {
+// The commands of "Aktuální jako" and what each shows.
+struct AsCommand {
     Command command;
-    Shown shown;
-    int system;
+    Representation representation;
 };
-constexpr Representation kRepresentations[] = {
-    {Command::AsBinary, Shown::InBase, kSoustavaBinarne},
-    {Command::AsOctal, Shown::InBase, kSoustavaOktalne},
-    {Command::AsHex, Shown::InBase, kSoustavaHexadecimalne},
-    {Command::AsOwnBase, Shown::InBase, kSoustavaVlastni},
-    {Command::AsOwnBaseWithPlaces, Shown::InBase, kSoustavaVlastniDesetinna},
-    {Command::AsFraction, Shown::Fraction, 0},
-    {Command::AsRoman, Shown::Roman, 0},
+constexpr AsCommand kAsCommands[] = {
+    {Command::AsBinary, Representation::Binary},
+    {Command::AsOctal, Representation::Octal},
+    {Command::AsHex, Representation::Hexadecimal},
+    {Command::AsOwnBase, Representation::OwnBase},
+    {Command::AsOwnBaseWithPlaces, Representation::OwnBaseWithPlaces},
+    {Command::AsFraction, Representation::Fraction},
+    {Command::AsRoman, Representation::Roman},
 };
 
 }  // namespace
@@ -53,50 +46,34 @@ QString RepresentationCommands::currentCellText()
     return row < 0 ? QString() : grid->valueText(row);
 }
 
-void RepresentationCommands::showInBase(int index)
+void RepresentationCommands::show(Representation representation)
 {
-    const QString text = currentCellText();
-    const RepresentationSettings& s = *target_.settings;
-    show(SoustavaResult(index, text, s.numBase, s.numBaseDec, target_.locale));
-}
-
-void RepresentationCommands::showFraction()
-{
-    const QString text = currentCellText();
-    show(ZlomekResult(text, target_.settings->zCitlivost, target_.locale));
-}
-
-void RepresentationCommands::showRoman()
-{
-    show(RimskyResult(currentCellText(), target_.locale));
-}
-
-void RepresentationCommands::show(const RepresentationResult& result)
-{
-    if (!result.hasResult) {
+    const RepresentationOutcome outcome =
+        represent(representation, currentCellText(), *target_.settings, target_.locale);
+    if (outcome.refusedBecause(RefusalReason::NoNumber)) {
         target_.grid->setFocus();
         return;
     }
-    if (result.isRangeError) {
-        // The range message stands alone: the magnifier keeps its caption and
-        // the focus stays where it is.
-        target_.showInfoLine(result.text, result.important, QColor(255, 0, 0));
+    if (outcome.refusedBecause(RefusalReason::OutOfRange)) {
+        // The range message stands alone, in red: the magnifier keeps its
+        // caption and the focus stays where it is.
+        target_.showInfoLine(outcome.shownText(), true, QColor(255, 0, 0));
         return;
     }
-    target_.showInfoLine(result.text, result.important, QColor(Qt::black));
-    if (target_.magnify) target_.magnify(result.text);
+    // Every other refusal reads as an answer and is shown like a result.
+    // Fractions and numerals go to a message box while the information line
+    // is hidden; the number systems do not.
+    const bool important = representation == Representation::Fraction || representation == Representation::Roman;
+    target_.showInfoLine(outcome.shownText(), important, QColor(Qt::black));
+    if (target_.magnify) target_.magnify(outcome.shownText());
     target_.grid->setFocus();
 }
 
 bool RepresentationCommands::showAs(Command command)
 {
-    for (const Representation& r : kRepresentations) {
-        if (r.command != command) continue;
-        switch (r.shown) {
-            case Shown::InBase: showInBase(r.system); break;
-            case Shown::Fraction: showFraction(); break;
-            case Shown::Roman: showRoman(); break;
-        }
+    for (const AsCommand& as : kAsCommands) {
+        if (as.command != command) continue;
+        show(as.representation);
         return true;
     }
     return false;

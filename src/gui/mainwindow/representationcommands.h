@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/commandtable.h"
+#include "numbers/representation.h"
 
 #include <QColor>
 #include <QLocale>
@@ -13,16 +14,6 @@ namespace tolvarin {
 
 class CommandSurfaces;
 class ConversionGrid;
-struct RepresentationResult;
-
-// The settings the representations read: the own base NumBase, its places
-// NumBaseDec and the fraction sensitivity ZCitlivost. The window owns them;
-// only the options dialog changes them.
-struct RepresentationSettings {
-    int numBase = 12;
-    int numBaseDec = 6;
-    int zCitlivost = 3;
-};
 
 // The representations of "Aktuální jako" (AsBinary ... AsRoman) and the
 // toolbar button "Jako" with its drop-down and remembered choice. Each
@@ -57,11 +48,8 @@ public:
     Command remembered() const { return remembered_; }
 
 private:
-    void showInBase(int system);
-    void showFraction();
-    void showRoman();
+    void show(Representation representation);
     QString currentCellText();
-    void show(const RepresentationResult& result);
 
     Target target_;
     Command remembered_ = Command::AsBinary;

@@ -54,7 +54,7 @@ void RecordingCommands::record()
     for (const Unit& unit : model_.units()) header << unit.name;
     if (const std::optional<QString> error = recorder_.start(target->path, target->layout, header)) {
         messages_.show(MessageIcon::Exclamation, appTitle(),
-                       JoinLines({QStringLiteral("Soubor ") + QDir::toNativeSeparators(target->path) +
+                       joinLines({QStringLiteral("Soubor ") + QDir::toNativeSeparators(target->path) +
                                       QStringLiteral(" nelze vytvořit."),
                                   *error}));
     }
@@ -86,7 +86,7 @@ void RecordingCommands::recordValues()
     if (!error) return;
     showState();
     messages_.show(MessageIcon::Exclamation, appTitle(),
-                   JoinLines({QStringLiteral("Do souboru ") + QDir::toNativeSeparators(file) +
+                   joinLines({QStringLiteral("Do souboru ") + QDir::toNativeSeparators(file) +
                                   QStringLiteral(" nelze zapisovat."),
                               *error, QString(), QStringLiteral("Nahrávání bylo ukončeno.")}));
 }

@@ -1,5 +1,6 @@
 #include "catalogue/unitcatalogue.h"
 #include "conversion/conversiontext.h"
+#include "support/testtext.h"
 
 #include <gtest/gtest.h>
 
@@ -36,18 +37,6 @@ TEST(UnitCatalogue, CountedRowsAreOneRunAndRowsNeverMove)
 
     catalogue.setCount(3, 2);
     EXPECT_EQ(topicUnits(catalogue, 3).front().name, QStringLiteral("litr"));
-}
-
-TEST(UnitCatalogue, ClearingKeepsEverythingButNamesAndCounts)
-{
-    UnitCatalogue catalogue;
-    catalogue.unit(1, 2) = Unit{QStringLiteral("kilometr"), QStringLiteral("km"), 1000.0, QStringLiteral("info")};
-    catalogue.setCount(1, 2);
-    catalogue.clearNamesAndCounts();
-    EXPECT_EQ(catalogue.count(1), 0);
-    EXPECT_TRUE(catalogue.unit(1, 2).name.isEmpty());
-    EXPECT_EQ(catalogue.unit(1, 2).symbol, QStringLiteral("km"));
-    EXPECT_EQ(catalogue.unit(1, 2).coefficient, 1000.0);
 }
 
 }  // namespace

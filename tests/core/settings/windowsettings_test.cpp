@@ -1,73 +1,46 @@
 #include "settings/windowsettings.h"
 
 #include "catalogue/topictable.h"
+#include "support/testfiles.h"
+#include "support/testlocales.h"
 #include "support/teststore.h"
+#include "support/testtext.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 using namespace tolvarin;
 using tolvarin::test::TestStore;
+using tolvarin::test::u;
 
 namespace {
-
-const QLocale kCzech(QLocale::Czech, QLocale::Czechia);
-const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
 // 1280 x 960 pixels at 96 dpi.
 constexpr int kScreenWidth = 19200;
 constexpr int kScreenHeight = 14400;
 
-struct StoredValue {
-    const char* key;
-    const char* text;
-};
-
-struct PlacementCase {
-    const char* name;
-    std::vector<StoredValue> stored;  // section "Start"
-    WindowPlacement expected;
-};
+QString placementText(const WindowPlacement& p)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5 %6")
+        .arg(p.left)
+        .arg(p.top)
+        .arg(p.width)
+        .arg(p.height)
+        .arg(p.windowState)
+        .arg(p.navigatorWidth);
+}
 
 TEST(WindowSettings, RestoredPlacement)
 {
-    // The designed 7590 x 6285 centred: 9600 - 3795, 7200 - 3142.
-    const WindowPlacement centred{5805, 4058, 7590, 6285, 0, 1700};
-    const PlacementCase cases[] = {
-        {"no stored placement", {}, centred},
-        {"Left beyond the width", {{"Left", "20000"}}, {19100, 4058, 7590, 6285, 0, 1700}},
-        {"Left at the width", {{"Left", "19200"}}, {19200, 4058, 7590, 6285, 0, 1700}},
-        {"Left just inside", {{"Left", "19199"}}, {19199, 4058, 7590, 6285, 0, 1700}},
-        {"Top beyond the height", {{"Top", "14401"}}, {5805, 14300, 7590, 6285, 0, 1700}},
-        {"negative edges are kept", {{"Left", "-300"}, {"Top", "-15"}}, {-300, -15, 7590, 6285, 0, 1700}},
-        {"everything stored",
-         {{"Left", "1200"},
-          {"Top", "900"},
-          {"Width", "9000"},
-          {"Height", "7000"},
-          {"WindowState", "2"},
-          {"Vlevo", "2500"}},
-         {1200, 900, 9000, 7000, 2, 2500}},
-        {"a regional single", {{"Left", "1234,6"}, {"Width", "8000.4"}}, {1235, 4058, 8000, 6285, 0, 1700}},
-        {"not numbers take the defaults", {{"Left", "vlevo"}, {"Height", ""}, {"Vlevo", "1e9"}}, centred},
-        {"unknown window state", {{"WindowState", "3"}}, centred},
-        {"length beyond an int", {{"Width", "1e30"}}, centred},
-    };
-    for (const PlacementCase& c : cases) {
+    for (const QString& line : test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/placements.txt"))) {
+        const QStringList f = test::dataFields(line);
         TestStore store;
-        for (const StoredValue& value : c.stored) store.set("Start", value.key, QString::fromUtf8(value.text));
-        EXPECT_EQ(restoredPlacement(*store.store, kScreenWidth, kScreenHeight, kCzech), c.expected) << c.name;
+        for (const auto& [key, text] : test::dataItems(f.value(0))) store.store->writeText(u("Start"), key, text);
+        EXPECT_EQ(placementText(restoredPlacement(*store.store, kScreenWidth, kScreenHeight, kCzech)), f.value(1))
+            << line.toStdString();
     }
-}
-
-TEST(WindowSettings, CentringUsesWholeHalves)
-{
-    TestStore store;
-    // 15001 / 2 = 7500, 7590 / 2 = 3795; 10001 / 2 = 5000, 6285 / 2 = 3142.
-    const WindowPlacement p = restoredPlacement(*store.store, 15001, 10001, kEnglish);
-    EXPECT_EQ(p.left, 3705);
-    EXPECT_EQ(p.top, 1858);
+    // Centring takes whole halves: 15001 / 2 - 7590 / 2 and 10001 / 2 - 6285 / 2.
+    EXPECT_EQ(placementText(restoredPlacement(*TestStore().store, 15001, 10001, kEnglish)),
+              u("3705 1858 7590 6285 0 1700"));
 }
 
 TEST(WindowSettings, SavedPlacementIsRestored)
@@ -77,8 +50,8 @@ TEST(WindowSettings, SavedPlacementIsRestored)
         TestStore store;
         savePlacement(*store.store, saved);
         store.reopen();
-        EXPECT_EQ(restoredPlacement(*store.store, kScreenWidth, kScreenHeight, kCzech), saved) << saved.left;
-        EXPECT_EQ(store.get("Start", "Width"), QString::number(saved.width));
+        EXPECT_EQ(placementText(restoredPlacement(*store.store, kScreenWidth, kScreenHeight, kCzech)),
+                  placementText(saved));
     }
 }
 
@@ -87,42 +60,18 @@ TEST(WindowSettings, NavigatorNamesSurviveARestart)
     TestStore store;
     QStringList builtin;
     for (int n = 1; n <= kBuiltinTopicCount; ++n) builtin.append(builtinTopicTitle(n));
-    builtin[0] = QStringLiteral("Vzdálenost");
-    builtin[25] = QStringLiteral("Předpony");
+    builtin[25] = u("Předpony");
     // The user file defines topics 1 and 3 only; the names keep their numbers.
-    saveNavigatorNames(*store.store, builtin, {{1, QStringLiteral("Peníze")}, {3, QStringLiteral("Čas práce")}});
-    ASSERT_TRUE(store.store->flush());
+    saveNavigatorNames(*store.store, builtin, {{1, u("Peníze")}, {3, u("Čas práce")}});
     store.reopen();
 
-    EXPECT_EQ(storedBuiltinTitle(*store.store, 1), "Vzdálenost");
-    EXPECT_EQ(storedBuiltinTitle(*store.store, 5), "Hustota");  // unnamed: the shipped title
-    EXPECT_EQ(storedBuiltinTitle(*store.store, 2), "Plošný obsah");
-    EXPECT_EQ(storedBuiltinTitle(*store.store, 26), "Předpony");
-    EXPECT_EQ(storedUserTitle(*store.store, 1, {}), "Peníze");
-    EXPECT_EQ(storedUserTitle(*store.store, 3, QStringLiteral("Z souboru")), "Čas práce");
-    EXPECT_EQ(store.get("Navigator", "U2"), "<none>");
-}
-
-struct UserTitleCase {
-    const char* stored;  // nullptr: no "U2" in the store
-    const char* fromFile;
-    const char* expected;
-};
-
-TEST(WindowSettings, UserTopicTitleFallbacks)
-{
-    const UserTitleCase cases[] = {
-        {nullptr, "", "Uživatel 2"},
-        {nullptr, "Měny", "Měny"},
-        {"Moje měny", "Měny", "Moje měny"},
-        {"Moje měny", "", "Moje měny"},
-    };
-    for (const UserTitleCase& c : cases) {
-        TestStore store;
-        if (c.stored) store.set("Navigator", "U2", QString::fromUtf8(c.stored));
-        EXPECT_EQ(storedUserTitle(*store.store, 2, QString::fromUtf8(c.fromFile)), QString::fromUtf8(c.expected))
-            << c.expected;
-    }
+    EXPECT_EQ(storedBuiltinTitle(*store.store, 2) + u'|' + storedBuiltinTitle(*store.store, 26),
+              u("Plošný obsah|Předpony"));
+    // A stored user title wins over the user file's; without either the title is "Uživatel n".
+    EXPECT_EQ(storedUserTitle(*store.store, 1, {}), u("Peníze"));
+    EXPECT_EQ(storedUserTitle(*store.store, 3, u("Z souboru")), u("Čas práce"));
+    EXPECT_EQ(storedUserTitle(*store.store, 2, u("Měny")) + u'|' + storedUserTitle(*store.store, 2, {}),
+              u("Měny|Uživatel 2"));
 }
 
 }  // namespace

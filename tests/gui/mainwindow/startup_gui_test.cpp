@@ -36,14 +36,14 @@ protected:
     void store(const char* section, const char* key, const QString& value)
     {
         SettingsStore settings(folder.path(QStringLiteral("settings.ini")));
-        settings.SaveSetting(QString::fromLatin1(section), QString::fromLatin1(key), value);
+        settings.writeText(QString::fromLatin1(section), QString::fromLatin1(key), value);
         settings.flush();
     }
 
     QString stored(const char* section, const char* key)
     {
         SettingsStore settings(folder.path(QStringLiteral("settings.ini")));
-        return settings.GetSetting(QString::fromLatin1(section), QString::fromLatin1(key), QStringLiteral("<none>"));
+        return settings.readText(QString::fromLatin1(section), QString::fromLatin1(key), QStringLiteral("<none>"));
     }
 
     std::unique_ptr<MainWindow> makeWindow(RecordingMessageSink& sink)
@@ -90,6 +90,19 @@ TEST_F(StartupTest, StoredStartTopicLevelAndPanels)
     EXPECT_EQ(window->commands()->panel(StatusPanel::Precision)->text(), u("D"));
     EXPECT_EQ(window->commands()->panel(StatusPanel::Level)->text(), u("1"));
     EXPECT_TRUE(window->commands()->action(Command::Level1)->isChecked());
+}
+
+TEST_F(StartupTest, ASettingThatCannotBeLoadedIsAskedAbout)
+{
+    store("Start", "NumBase", u("x"));
+    messages.answers = {MessageAnswer::Retry, MessageAnswer::Ignore};
+    auto window = makeWindow(messages);
+    ASSERT_TRUE(window->startUp());
+    ASSERT_EQ(messages.messages.size(), 2);  // asked again after Retry
+    EXPECT_EQ(messages.messages[1].icon, MessageIcon::Critical);
+    EXPECT_EQ(messages.messages[1].title + u("|") + messages.messages[1].text,
+              u("Chyba inicializace|Chyba načítání z registrů."));
+    EXPECT_EQ(window->representationSettings().ownBase, 12);
 }
 
 TEST_F(StartupTest, MagnifierStaysOffOnTheStartScreen)
