@@ -24,7 +24,10 @@ CompactOutcome of(CompactOutcome::Status status)
     return outcome;
 }
 
-bool bound(std::span<const Unit> units, int row) { return row >= 0 && size_t(row) < units.size(); }
+bool bound(std::span<const Unit> units, int row)
+{
+    return row >= 0 && size_t(row) < units.size();
+}
 
 Result<double> byCoefficients(double x, const Unit& source, const Unit& target)
 {

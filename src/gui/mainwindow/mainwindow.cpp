@@ -8,6 +8,7 @@
 #include "conversion/conversiongrid.h"
 #include "conversion/conversionview.h"
 #include "mainwindow/commandsurfaces.h"
+#include "mainwindow/compactview.h"
 #include "mainwindow/conversionpanel.h"
 #include "mainwindow/infolinelabel.h"
 #include "mainwindow/lifecycle.h"
@@ -85,6 +86,8 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     commands_ = new CommandSurfaces(this);
     buildClientArea();
     view_ = new ConversionView(*catalogue_, panel_->grid(), *messages_, locale_, this);
+    compact_ = new CompactView(*view_->model(), *messages_, locale_, panel_);
+    connect(compact_, &CompactView::closed, this, [this] { grid()->setFocus(); });
     connectCommands();
     buildAsViewCommands(options.clipboard);
 
@@ -293,6 +296,7 @@ void MainWindow::runCommand(Command command)
         case Command::AsRoman: representations_->showAs(command); break;
         case Command::AsRemembered: representations_->repeatRemembered(); break;
         case Command::Levels: setLevel(0); break;
+        case Command::CompactView: compact_->open(); break;
         // Toggles and exclusive choices are connected by their own signals,
         // the topic entries by their slots.
         case Command::Magnifier:
@@ -330,7 +334,6 @@ void MainWindow::runCommand(Command command)
         case Command::RecordPause:
         case Command::RecordStop:
         case Command::Record:
-        case Command::CompactView:
         case Command::Calculator:
         case Command::Options:
         case Command::Help:
