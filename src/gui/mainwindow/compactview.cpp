@@ -8,10 +8,10 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QToolButton>
 
 #include <algorithm>
@@ -39,7 +39,8 @@ constexpr int kVisibleUnits = 15;
 
 QFont scaled(QFont font, double factor, bool bold = false)
 {
-    font.setPointSizeF(font.pointSizeF() * factor);
+    if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * factor);
+    else font.setPixelSize(qRound(font.pixelSize() * factor));
     font.setBold(bold);
     return font;
 }
@@ -58,7 +59,6 @@ CompactView::CompactView(TopicModel& topic, MessageSink& messages, const QLocale
     title->setFont(scaled(font(), 1.25, true));
     closeButton_ = new QPushButton(QStringLiteral("Zavřít"), this);
     closeButton_->setObjectName(QStringLiteral("compactClose"));
-    closeButton_->setToolTip(QStringLiteral("Zavřít"));
     connect(closeButton_, &QPushButton::clicked, this, &CompactView::closeView);
     auto* header = new QHBoxLayout;
     header->addWidget(title);
@@ -94,10 +94,6 @@ CompactView::CompactView(TopicModel& topic, MessageSink& messages, const QLocale
     };
     connect(chooser_, &QComboBox::activated, this, [this](int index) { chooseUnit(choosingFor_, index); });
 
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, &CompactView::closeView);
-
     coveredArea->installEventFilter(this);
     // Opening a topic anew (another topic, a reload, hidden rows) ends the view.
     connect(&topic_, &QAbstractItemModel::modelReset, this, &CompactView::closeView);
@@ -115,7 +111,6 @@ QWidget* CompactView::buildSide(int box)
     side.entry->setObjectName(QStringLiteral("compactBox%1").arg(box));
     side.entry->setFont(scaled(font(), 1.4));
     side.entry->setMinimumWidth(fontMetrics().averageCharWidth() * 16);
-    side.name->setBuddy(side.entry);
     side.symbol = new QLabel(widget);
     side.symbol->setTextFormat(Qt::PlainText);
     side.symbol->setFont(side.entry->font());
@@ -241,6 +236,17 @@ bool CompactView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
     return QFrame::eventFilter(watched, event);
+}
+
+void CompactView::keyPressEvent(QKeyEvent* event)
+{
+    // Escape in a box or on a button closes the view; in the unit list's
+    // drop-down (a window of its own) it closes the list alone.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        closeView();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void CompactView::resizeEvent(QResizeEvent* event)

@@ -58,6 +58,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // Tab and Backtab go round the view's own controls while it is open.
     bool focusNextPrevChild(bool next) override;

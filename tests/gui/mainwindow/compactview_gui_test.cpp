@@ -76,7 +76,11 @@ TEST_F(CompactViewTest, ClosingKeepsTheTextsAndReopeningResets)
     EXPECT_EQ(box(0) + u(" ") + box(1), u("1500 0,015"));
     action(Command::CompactView)->trigger();
     EXPECT_EQ(box(0) + box(1) + view()->unitName(0)->text(), u("metr"));
-    // Tab goes round the view's own controls; Escape closes it.
+    // Escape closes an open unit list alone, then the view; Tab goes round the view's own controls.
+    QTest::mouseClick(view()->chooserButton(0), Qt::LeftButton);
+    QTest::keyClick(view()->unitChooser()->view(), Qt::Key_Escape);
+    EXPECT_TRUE(view()->isVisible());
+    EXPECT_TRUE(view()->unitChooser()->isHidden());
     view()->closeButton()->setFocus();
     QTest::keyClick(view()->closeButton(), Qt::Key_Tab);
     EXPECT_TRUE(view()->box(0)->hasFocus());
