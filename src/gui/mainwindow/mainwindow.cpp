@@ -8,6 +8,7 @@
 #include "conversion/conversiongrid.h"
 #include "conversion/conversionview.h"
 #include "mainwindow/commandsurfaces.h"
+#include "mainwindow/compactview.h"
 #include "mainwindow/conversionpanel.h"
 #include "mainwindow/infolinelabel.h"
 #include "mainwindow/lifecycle.h"
@@ -90,6 +91,8 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     if (!chooseRecordingTarget)
         chooseRecordingTarget = [this](const QString& suggested) { return chooseRecordingFile(this, suggested); };
     recording_ = new RecordingCommands(*commands_, *view_->model(), *messages_, chooseRecordingTarget, this);
+    compact_ = new CompactView(*view_->model(), *messages_, locale_, panel_);
+    connect(compact_, &CompactView::closed, this, [this] { grid()->setFocus(); });
     connectCommands();
     buildAsViewCommands(options.clipboard);
 
@@ -302,6 +305,7 @@ void MainWindow::runCommand(Command command)
         case Command::RecordPause: recording_->pause(); break;
         case Command::RecordStart: recording_->resume(); break;
         case Command::RecordStop: recording_->stop(); break;
+        case Command::CompactView: compact_->open(); break;
         // Toggles and exclusive choices are connected by their own signals,
         // the topic entries by their slots.
         case Command::Magnifier:
@@ -335,7 +339,6 @@ void MainWindow::runCommand(Command command)
         case Command::ExtendedCopy:
         case Command::Font:
         case Command::Constants:
-        case Command::CompactView:
         case Command::Calculator:
         case Command::Options:
         case Command::Help:

@@ -23,6 +23,7 @@ namespace tolvarin {
 class ClipboardAccess;
 class ClipboardCommands;
 class CommandSurfaces;
+class CompactView;
 class ConversionGrid;
 class ConversionPanel;
 class ConversionView;
@@ -111,6 +112,7 @@ public:
     NavigatorPanel* navigator() const { return navigator_; }
     ConversionPanel* conversionPanel() const { return panel_; }
     SplitterBar* splitter() const { return splitter_; }
+    CompactView* compactView() const { return compact_; }
     const UnitCatalogue& catalogue() const { return *catalogue_; }
 
     // ---- Aktuální jako, clipboard and prefixes ----
@@ -173,6 +175,7 @@ private:
     ConversionPanel* panel_ = nullptr;
     QTextEdit* infoPanel_ = nullptr;
     ConversionView* view_ = nullptr;
+    CompactView* compact_ = nullptr;  // Tolvarin Lite, over the conversion panel
 
     MainLayout layout_;
     int currentSlot_ = 0;
