@@ -91,7 +91,7 @@ TEST(CliUsage, Version)
 {
     const CliResult result = runCli({QStringLiteral("--version")});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, QStringLiteral("tolvarin-cli (Tolvarin 1.0)\n"));
+    EXPECT_EQ(result.out, QStringLiteral("tolvarin-cli (Tolvarin) " TOLVARIN_VERSION "\n"));
 }
 
 }  // namespace
