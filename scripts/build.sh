@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds Tolvarin and then starts it (run), runs the whole test suite (test)
-# or the benchmarks (bench). Installs the Debian packages it needs first.
+# or the benchmarks (bench), or makes the Debian package (deb). Installs the
+# Debian packages it needs first.
 #
 #   scripts/build.sh run [program arguments]
 #   scripts/build.sh test [--sanitize]
 #   scripts/build.sh bench
+#   scripts/build.sh deb        (build-deb/tolvarin_VERSION_ARCH.deb)
 #
 # CI=true turns compiler warnings into errors.
 set -euo pipefail
@@ -18,6 +20,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libqt6svg6 qt6-translations-l10n libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
+  desktop-file-utils appstream-util man-db dpkg-dev file
 )
 
 install_missing() {
@@ -64,8 +67,15 @@ case "$action" in
     configure_and_build "$here/build-release" -DCMAKE_BUILD_TYPE=Release -DTOLVARIN_TESTS=OFF
     for b in "$here"/build-release/bin/bench_*; do "$b"; done
     ;;
+  deb)
+    # A package installs under /usr, and the programs look for their data
+    # where the build's install prefix says.
+    configure_and_build "$here/build-deb" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+      -DTOLVARIN_TESTS=OFF -DTOLVARIN_BENCH=OFF -DTOLVARIN_WERROR=$werror
+    (cd "$here/build-deb" && cpack -G DEB)
+    ;;
   *)
-    echo "usage: $0 run|test [--sanitize]|bench" >&2
+    echo "usage: $0 run|test [--sanitize]|bench|deb" >&2
     exit 2
     ;;
 esac

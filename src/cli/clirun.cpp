@@ -2,7 +2,6 @@
 
 #include "commands.h"
 #include "datalocation.h"
-#include "common/apptitle.h"
 
 namespace tolvarin::cli {
 
@@ -40,7 +39,7 @@ int runCli(const QStringList& arguments, const QLocale& systemLocale, CliOutput&
     switch (options.command) {
         case Command::Help: output.out += helpText(); return kExitSuccess;
         case Command::Version:
-            output.out += QStringLiteral("tolvarin-cli (") + appCaption() + QStringLiteral(")\n");
+            output.out += QStringLiteral("tolvarin-cli (Tolvarin) " TOLVARIN_VERSION "\n");
             return kExitSuccess;
         case Command::As: return runRepresent(options, output);
         case Command::Convert:

@@ -129,7 +129,7 @@ TEST(Cli, HelpWinsOverErrorsAndVersion)
     EXPECT_TRUE(help.out.contains(u("Návratový kód: 0 úspěch, 1 chyba převodu nebo dat, 2 chybné použití.\n")));
     const CliResult version = runCli(words({"--version"}));
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, u("tolvarin-cli (Tolvarin 1.0)\n"));
+    EXPECT_EQ(version.out, u("tolvarin-cli (Tolvarin) 1.0.0\n"));
 }
 
 TEST(Cli, DataFiles)
