@@ -17,6 +17,9 @@
 #include "navigation/navigatorpanel.h"
 #include "navigation/searchpanel.h"
 #include "navigation/topicnavigation.h"
+#include "output/contexthelp.h"
+#include "output/helptopics.h"
+#include "output/helpwindow.h"
 #include "settings/settingsrecord.h"
 
 #include <QAction>
@@ -87,6 +90,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     view_ = new ConversionView(*catalogue_, panel_->grid(), *messages_, locale_, this);
     connectCommands();
     buildAsViewCommands(options.clipboard);
+    buildHelp(options.help);
 
     const double dpi = logicalDpiX();
     setMinimumSize(twipsToPixels(layout::kMinWindowWidth, dpi), twipsToPixels(layout::kMinWindowHeight, dpi));
@@ -293,6 +297,11 @@ void MainWindow::runCommand(Command command)
         case Command::AsRoman: representations_->showAs(command); break;
         case Command::AsRemembered: representations_->repeatRemembered(); break;
         case Command::Levels: setLevel(0); break;
+        case Command::Help: contextHelp_->showForFocus(); break;
+        // The page of these commands is their own help number.
+        case Command::HelpIndex:
+        case Command::Keyboard:
+        case Command::Constants: help_->openHelp(commandInfo(command).helpContext); break;
         // Toggles and exclusive choices are connected by their own signals,
         // the topic entries by their slots.
         case Command::Magnifier:
@@ -325,7 +334,6 @@ void MainWindow::runCommand(Command command)
         case Command::Print:
         case Command::ExtendedCopy:
         case Command::Font:
-        case Command::Constants:
         case Command::RecordStart:
         case Command::RecordPause:
         case Command::RecordStop:
@@ -333,10 +341,7 @@ void MainWindow::runCommand(Command command)
         case Command::CompactView:
         case Command::Calculator:
         case Command::Options:
-        case Command::Help:
-        case Command::HelpIndex:
         case Command::WhatsThis:
-        case Command::Keyboard:
         case Command::HomePage:
         case Command::Feedback:
         case Command::About: break;
@@ -782,6 +787,28 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+// ---- help ----
+
+// F1 finds the help number of the focused control or its nearest ancestor;
+// the window's parts that take the focus carry the number of their page.
+void MainWindow::buildHelp(HelpOpener* help)
+{
+    if (!help) {
+        ownHelp_ = std::make_unique<HelpWindowOpener>(this);
+        help = ownHelp_.get();
+    }
+    help_ = help;
+    contextHelp_ = new ContextHelp(*help_, this);
+    ContextHelp::setHelpContext(this, helpcontext::kMainWindow);
+    ContextHelp::setHelpContext(grid(), helpcontext::kConversionTable);
+    ContextHelp::setHelpContext(navigator_, helpcontext::kNavigator);
+    ContextHelp::setHelpContext(navigator_->searchPanel(), helpcontext::kUnitSearch);
+    ContextHelp::setHelpContext(magnifier_, helpcontext::kMagnifier);
+    ContextHelp::setHelpContext(infoPanel_, helpcontext::kInfoPanel);
+    ContextHelp::setHelpContext(infoLine(), helpcontext::kPreview);
+    ContextHelp::setHelpContext(title_, helpcontext::kTopicNavigation);
 }
 
 }  // namespace tolvarin

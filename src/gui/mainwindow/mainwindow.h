@@ -24,7 +24,9 @@ class ClipboardCommands;
 class CommandSurfaces;
 class ConversionGrid;
 class ConversionPanel;
+class ContextHelp;
 class ConversionView;
+class HelpOpener;
 class InfoLineLabel;
 class Lifecycle;
 struct Settings;
@@ -40,6 +42,7 @@ struct MainWindowOptions {
     QString instanceLockFile;         // default: one lock per user in the temporary folder
     bool showSplash = true;
     ClipboardAccess* clipboard = nullptr;  // default: the system clipboard
+    HelpOpener* help = nullptr;            // default: the program's help window
 };
 
 // The main window: wires the catalogue, the conversion grid, the navigator
@@ -125,6 +128,9 @@ public:
     void showUnit(const QString& tag);
     void showSearch();
 
+    // ---- help ----
+    HelpOpener& help() const { return *help_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -153,6 +159,9 @@ private:
     void connectNavigator();
     void showNavigatorList(NavigatorPanel::Page page);
     void onTopicRenamed(int slot, const QString& title);
+
+    // ---- help ----
+    void buildHelp(HelpOpener* help);
 
     std::unique_ptr<UnitCatalogue> catalogue_;
     std::unique_ptr<Lifecycle> lifecycle_;
@@ -184,6 +193,11 @@ private:
     std::unique_ptr<ClipboardCommands> clipboardCommands_;  // let go of the clipboard before it goes
     RepresentationCommands* representations_ = nullptr;
     PrefixViewCommand* prefixView_ = nullptr;
+
+    // ---- help ----
+    std::unique_ptr<HelpOpener> ownHelp_;
+    HelpOpener* help_ = nullptr;
+    ContextHelp* contextHelp_ = nullptr;
 };
 
 }  // namespace tolvarin
