@@ -144,6 +144,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     layout->addWidget(bar);
     layout->addWidget(splitter, 1);
 
+    browser_->setFocus();  // the page scrolls with the keys from the start
+
     const QSize available = screen()->availableGeometry().size();
     resize(std::min(920, available.width() * 9 / 10), std::min(660, available.height() * 9 / 10));
     splitter->setSizes({230, width() - 230});
