@@ -7,6 +7,7 @@
 #include "mainwindow/commandsurfaces.h"
 #include "mainwindow/infolinelabel.h"
 #include "mainwindow/mainwindow.h"
+#include "output/helpwindow.h"
 #include "support/testfiles.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace tolvarin::test {
 
@@ -97,6 +99,13 @@ inline MainWindowOptions testWindowOptions(const TestFolder& folder, const QLoca
     return options;
 }
 
+// The help numbers a window asked to open, in order; no help window is shown.
+class RecordingHelp : public HelpOpener {
+public:
+    void openHelp(int context) override { opened.push_back(context); }
+    std::vector<int> opened;
+};
+
 class MainWindowTest : public ::testing::Test {
 protected:
     // The data files a test runs on; a fixture may add lines of its own.
@@ -111,6 +120,7 @@ protected:
         folder.writeLines(QStringLiteral("User.tvd"), userFileLines());
         MainWindowOptions options =
             testWindowOptions(folder, QLocale(QLocale::Czech, QLocale::CzechRepublic), &messages);
+        options.help = &help;
         adjustOptions(options);
         window = std::make_unique<MainWindow>(options);
         ASSERT_TRUE(window->startUp());
@@ -128,6 +138,7 @@ protected:
 
     TestFolder folder;
     RecordingMessageSink messages;
+    RecordingHelp help;
     std::unique_ptr<MainWindow> window;
 };
 

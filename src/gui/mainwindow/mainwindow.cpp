@@ -19,6 +19,9 @@
 #include "navigation/navigatorpanel.h"
 #include "navigation/searchpanel.h"
 #include "navigation/topicnavigation.h"
+#include "output/contexthelp.h"
+#include "output/helptopics.h"
+#include "output/helpwindow.h"
 #include "settings/settingsrecord.h"
 
 #include <QAction>
@@ -95,6 +98,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     connect(compact_, &CompactView::closed, this, [this] { grid()->setFocus(); });
     connectCommands();
     buildAsViewCommands(options.clipboard);
+    buildHelp(options.help);
 
     const double dpi = logicalDpiX();
     setMinimumSize(twipsToPixels(layout::kMinWindowWidth, dpi), twipsToPixels(layout::kMinWindowHeight, dpi));
@@ -306,6 +310,11 @@ void MainWindow::runCommand(Command command)
         case Command::RecordStart: recording_->resume(); break;
         case Command::RecordStop: recording_->stop(); break;
         case Command::CompactView: compact_->open(); break;
+        case Command::Help: contextHelp_->showForFocus(); break;
+        // The page of these commands is their own help number.
+        case Command::HelpIndex:
+        case Command::Keyboard:
+        case Command::Constants: help_->openHelp(commandInfo(command).helpContext); break;
         // Toggles and exclusive choices are connected by their own signals,
         // the topic entries by their slots.
         case Command::Magnifier:
@@ -338,13 +347,9 @@ void MainWindow::runCommand(Command command)
         case Command::Print:
         case Command::ExtendedCopy:
         case Command::Font:
-        case Command::Constants:
         case Command::Calculator:
         case Command::Options:
-        case Command::Help:
-        case Command::HelpIndex:
         case Command::WhatsThis:
-        case Command::Keyboard:
         case Command::HomePage:
         case Command::Feedback:
         case Command::About: break;
@@ -792,6 +797,28 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+// ---- help ----
+
+// F1 finds the help number of the focused control or its nearest ancestor;
+// the window's parts that take the focus carry the number of their page.
+void MainWindow::buildHelp(HelpOpener* help)
+{
+    if (!help) {
+        ownHelp_ = std::make_unique<HelpWindowOpener>(this);
+        help = ownHelp_.get();
+    }
+    help_ = help;
+    contextHelp_ = new ContextHelp(*help_, this);
+    ContextHelp::setHelpContext(this, helpcontext::kMainWindow);
+    ContextHelp::setHelpContext(grid(), helpcontext::kConversionTable);
+    ContextHelp::setHelpContext(navigator_, helpcontext::kNavigator);
+    ContextHelp::setHelpContext(navigator_->searchPanel(), helpcontext::kUnitSearch);
+    ContextHelp::setHelpContext(magnifier_, helpcontext::kMagnifier);
+    ContextHelp::setHelpContext(infoPanel_, helpcontext::kInfoPanel);
+    ContextHelp::setHelpContext(infoLine(), helpcontext::kPreview);
+    ContextHelp::setHelpContext(title_, helpcontext::kTopicNavigation);
 }
 
 }  // namespace tolvarin

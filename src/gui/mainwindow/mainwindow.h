@@ -26,7 +26,9 @@ class CommandSurfaces;
 class CompactView;
 class ConversionGrid;
 class ConversionPanel;
+class ContextHelp;
 class ConversionView;
+class HelpOpener;
 class InfoLineLabel;
 class Lifecycle;
 struct SettingsRecord;
@@ -43,6 +45,7 @@ struct MainWindowOptions {
     bool showSplash = true;
     ClipboardAccess* clipboard = nullptr;  // default: the system clipboard
     RecordingFileChooser recordingFile;    // default: the save dialog
+    HelpOpener* help = nullptr;            // default: the program's help window
 };
 
 // The main window: wires the catalogue, the conversion grid, the navigator
@@ -130,6 +133,9 @@ public:
     void showUnit(const QString& tag);
     void showSearch();
 
+    // ---- help ----
+    HelpOpener& help() const { return *help_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -158,6 +164,9 @@ private:
     void connectNavigator();
     void showNavigatorList(NavigatorPanel::Page page);
     void onTopicRenamed(int slot, const QString& title);
+
+    // ---- help ----
+    void buildHelp(HelpOpener* help);
 
     std::unique_ptr<UnitCatalogue> catalogue_;
     std::unique_ptr<Lifecycle> lifecycle_;
@@ -191,6 +200,11 @@ private:
     RepresentationCommands* representations_ = nullptr;
     PrefixViewCommand* prefixView_ = nullptr;
     RecordingCommands* recording_ = nullptr;
+
+    // ---- help ----
+    std::unique_ptr<HelpOpener> ownHelp_;
+    HelpOpener* help_ = nullptr;
+    ContextHelp* contextHelp_ = nullptr;
 };
 
 }  // namespace tolvarin
