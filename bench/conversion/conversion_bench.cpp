@@ -32,7 +32,7 @@ std::unique_ptr<UnitCatalogue> largeTopic()
 
 DisplayFormat formatOf(const benchmark::State& state)
 {
-    return DisplayFormat{precisionModeFromIndex(int(state.range(0))), FixPattern(3)};
+    return DisplayFormat{precisionModeFromIndex(int(state.range(0))), fixedDecimalsPattern(3)};
 }
 
 void BM_Commit(benchmark::State& state)

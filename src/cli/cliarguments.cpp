@@ -101,7 +101,7 @@ private:
         if (name == QLatin1String("--fix")) {
             return withValue([&](const QString& v) {
                 const int n = readInteger(name, v, 0, kMaxFixDecimals);
-                options_.format.fixedPattern = FixPattern(n);
+                options_.format.fixedPattern = fixedDecimalsPattern(n);
                 fixGiven_ = true;
             });
         }

@@ -1,6 +1,7 @@
 #include "conversion/conversiontext.h"
 
 #include "common/textutil.h"
+#include "conversion/decimaltext.h"
 #include "conversion/displayformat.h"
 
 namespace tolvarin {
@@ -27,7 +28,7 @@ QString magnifierLine(std::span<const Unit> units, const QStringList& column, in
     const Unit& unit = unitOf(units, row);
     QString line = unit.name;
     if (!unit.symbol.isEmpty()) line += QStringLiteral(" [") + unit.symbol + QLatin1Char(']');
-    return line + QLatin1Char(' ') + FormatGrouped(valueOf(column, row), locale);
+    return line + QLatin1Char(' ') + groupedValueText(valueOf(column, row), locale);
 }
 
 }  // namespace
@@ -46,8 +47,8 @@ QString summaryLine(std::span<const Unit> units, const QStringList& column, int 
     const Unit& compared = unitOf(units, comparedRow);
     const QString label = entered.symbol.isEmpty() ? entered.name : entered.symbol;
     return collapseSpaces(QLatin1Char(' ') + label + QStringLiteral(": ") +
-                         FormatGrouped(valueOf(column, enteredRow), locale) + QLatin1Char(' ') + entered.symbol +
-                         QStringLiteral(" = ") + FormatGrouped(valueOf(column, comparedRow), locale) +
+                         groupedValueText(valueOf(column, enteredRow), locale) + QLatin1Char(' ') + entered.symbol +
+                         QStringLiteral(" = ") + groupedValueText(valueOf(column, comparedRow), locale) +
                          QLatin1Char(' ') + compared.symbol + QLatin1Char(' '));
 }
 
@@ -73,7 +74,7 @@ QString unitInfoText(const TopicRules& rules, std::span<const Unit> units, int r
     QString text = unit.name.toUpper();
     if (rules.coefficientsCompare) {
         text += QStringLiteral(" (") + collapseSpaces(QStringLiteral("1 ") + unit.symbol + QStringLiteral(" = ") +
-                                                     FormatGrouped(unit.coefficient, locale) + QLatin1Char(' ') +
+                                                     groupedText(unit.coefficient, locale) + QLatin1Char(' ') +
                                                      unitOf(units, 0).symbol + QLatin1Char(')'));
     }
     return text + kLineBreak + unit.info;

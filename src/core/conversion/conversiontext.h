@@ -21,7 +21,7 @@ std::span<const Unit> topicUnits(const UnitCatalogue& catalogue, int slot);
 // or value.
 
 // The conversion summary: " km: 5,00 km = 5 000,00 m " for the entered row
-// on the left and the compared row on the right, values in FormatGrouped,
+// on the left and the compared row on the right, values in groupedValueText,
 // the left label being the symbol or, without one, the name; blanks
 // squeezed.
 QString summaryLine(std::span<const Unit> units, const QStringList& column, int enteredRow, int comparedRow,
@@ -40,7 +40,7 @@ std::optional<QString> previewLine(std::span<const Unit> units, const QStringLis
 
 // The magnifier's text: three lines for row 0, EditRow and the current row,
 // each "name [symbol] value" (no brackets without a symbol, the value in
-// FormatGrouped), joined by CR LF, blanks squeezed.
+// groupedValueText), joined by CR LF, blanks squeezed.
 QString magnifierText(std::span<const Unit> units, const QStringList& column, int editRow, int currentRow,
                       const QLocale& locale);
 

@@ -7,7 +7,7 @@ namespace tolvarin {
 
 namespace {
 
-// The decimal places that a pattern of FixPattern shows: the characters
+// The decimal places that a pattern of fixedDecimalsPattern shows: the characters
 // after its ".". -1 for the empty pattern.
 int patternDecimals(const QString& pattern)
 {
@@ -62,7 +62,7 @@ QString precisionMenuCaption(PrecisionMode mode)
 
 QString fixedModeCaption(int decimals) { return QStringLiteral("Pevný počet (%1)").arg(decimals); }
 
-QString FixPattern(int n)
+QString fixedDecimalsPattern(int n)
 {
     if (n < 0) return QString();
     if (n == 0) return QStringLiteral("0");
@@ -80,9 +80,7 @@ Result<QString> formatValue(double value, const DisplayFormat& format, const QLo
 
 QString plainDoubleText(double value, const QLocale& locale) { return doubleText(value, locale); }
 
-QString FormatGrouped(double value, const QLocale& locale) { return groupedText(value, locale); }
-
-QString FormatGrouped(const QString& text, const QLocale& locale)
+QString groupedValueText(const QString& text, const QLocale& locale)
 {
     if (text.isEmpty()) return text;
     const std::optional<double> value = regionalReading(text, locale);

@@ -9,7 +9,7 @@
 namespace tolvarin {
 
 // The four precision modes of the value column. The numbers are the indexes
-// of the menu entries mnuFormatZ and the values stored under "Presnost".
+// of the precision commands and the values stored under "Presnost".
 enum class PrecisionMode { Single = 0, Double = 1, Scientific = 2, Fixed = 3 };
 constexpr int kPrecisionModeCount = 4;
 
@@ -30,13 +30,13 @@ QString fixedModeCaption(int decimals);
 
 // The format pattern of n fixed decimal places: "0" for 0, "0.0" for 1,
 // "0.#0" for 2, "0.##0" for 3 and so on; empty for a negative n.
-QString FixPattern(int n);
+QString fixedDecimalsPattern(int n);
 
 // How the value column is shown: the mode and, for the fixed mode, the
-// pattern made by FixPattern. The empty pattern formats like Double.
+// pattern made by fixedDecimalsPattern. The empty pattern formats like Double.
 struct DisplayFormat {
     PrecisionMode mode = PrecisionMode::Single;
-    QString fixedPattern = FixPattern(2);
+    QString fixedPattern = fixedDecimalsPattern(2);
 };
 
 // One value in a format. A value that rounds beyond the double range
@@ -50,16 +50,12 @@ Result<QString> formatValue(double value, const DisplayFormat& format, const QLo
 // for a value whose 15-digit text would lie beyond the double range.
 QString plainDoubleText(double value, const QLocale& locale);
 
-// FormatGrouped: digits in groups of three set off by blanks, two to nine
-// decimal places with the fraction grouped after the third place:
-// 1000000 gives "1 000 000,00", 12.3456789012 gives "12,345 678 901" (Czech).
-// A nonzero value below the ninth place is written as plainDoubleText rather
-// than as zero. Empty for an infinite or NaN value.
-QString FormatGrouped(double value, const QLocale& locale);
-
-// The same for a cell text: a number in the regional reading is grouped, an
-// empty text stays empty and any other text comes back as it is, so that the
-// information texts never fail on a cell the user left unfinished.
-QString FormatGrouped(const QString& text, const QLocale& locale);
+// The grouped form of a cell text (groupedText of decimaltext.h: digits in
+// groups of three set off by blanks, two to nine decimal places, the fraction
+// grouped after the third place, "1 000 000,00", "12,345 678 901" in Czech):
+// a number in the regional reading is grouped, an empty text stays empty and
+// any other text comes back as it is, so that the information texts never
+// fail on a cell the user left unfinished.
+QString groupedValueText(const QString& text, const QLocale& locale);
 
 }  // namespace tolvarin

@@ -7,7 +7,7 @@
 
 namespace tolvarin {
 
-QString AngleDMS(double degrees, const QLocale& locale)
+QString degreesMinutesSeconds(double degrees, const QLocale& locale)
 {
     if (!std::isfinite(degrees)) return QString();
     const double whole = std::floor(degrees);
@@ -44,7 +44,7 @@ QString angleSummary(double degrees, const QLocale& locale)
     const int wholeDegrees = int(std::fmod(magnitude, 360.0)) + (degrees - std::floor(degrees) >= 0.5 ? 1 : 0);
     // Beyond 32 bits of whole degrees the angle is named without its kind.
     const bool named = magnitude <= double(INT32_MAX);
-    return AngleDMS(degrees, locale) + QStringLiteral(" (") + QString::number(wholeDegrees) + QStringLiteral("°") +
+    return degreesMinutesSeconds(degrees, locale) + QStringLiteral(" (") + QString::number(wholeDegrees) + QStringLiteral("°") +
            (named ? angleKind(wholeDegrees) : QString()) + QLatin1Char(')');
 }
 

@@ -116,7 +116,7 @@ bool MainWindow::startUp(const QStringList& arguments) { return lifecycle_->star
 void MainWindow::applySettings(const SettingsRecord& settings)
 {
     DisplayFormat format = view_->format();
-    format.fixedPattern = settings.fixedPattern.isEmpty() ? FixPattern(settings.fixedDecimals) : settings.fixedPattern;
+    format.fixedPattern = settings.fixedPattern.isEmpty() ? fixedDecimalsPattern(settings.fixedDecimals) : settings.fixedPattern;
     view_->setFormat(format);
     view_->setColouring(settings.colourEnteredCell == 1, storedColour(settings.enteredCellColour));
     setConversionCount(settings.conversionCount);

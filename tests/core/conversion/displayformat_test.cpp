@@ -1,4 +1,5 @@
 #include "conversion/displayformat.h"
+#include "conversion/decimaltext.h"
 
 #include "catalogue/numericreading.h"
 
@@ -40,7 +41,7 @@ TEST(DisplayFormat, ModesRewriteTheWrittenDouble)
     };
     for (const QLocale* locale : kLocales) {
         for (const auto& c : cases) {
-            const DisplayFormat format{c.mode, FixPattern(c.decimals)};
+            const DisplayFormat format{c.mode, fixedDecimalsPattern(c.decimals)};
             const Result<QString> text = formatValue(c.value, format, *locale);
             ASSERT_TRUE(text.ok()) << c.expected;
             EXPECT_EQ(text.value(), localText(c.expected, *locale)) << locale->name().toStdString() << " " << c.value;
@@ -53,7 +54,7 @@ struct GroupedCase {
     const char* expected;
 };
 
-TEST(DisplayFormat, FormatGroupedSetsOffGroupsOfThree)
+TEST(DisplayFormat, GroupedFormSetsOffGroupsOfThree)
 {
     const GroupedCase cases[] = {
         {1000000.0, "1 000 000,00"},
@@ -66,8 +67,8 @@ TEST(DisplayFormat, FormatGroupedSetsOffGroupsOfThree)
     };
     for (const QLocale* locale : kLocales) {
         for (const auto& c : cases) {
-            EXPECT_EQ(FormatGrouped(c.value, *locale), localText(c.expected, *locale)) << c.value;
-            EXPECT_EQ(FormatGrouped(plainDoubleText(c.value, *locale), *locale), localText(c.expected, *locale))
+            EXPECT_EQ(groupedText(c.value, *locale), localText(c.expected, *locale)) << c.value;
+            EXPECT_EQ(groupedValueText(plainDoubleText(c.value, *locale), *locale), localText(c.expected, *locale))
                 << "as text " << c.value;
         }
     }
@@ -98,7 +99,7 @@ TEST(DisplayFormat, WrittenTextsReadBackAsQLocaleReadsThem)
     for (const QLocale& locale : locales) {
         for (double value : values) {
             for (int mode = 0; mode < kPrecisionModeCount; ++mode) {
-                const DisplayFormat format{PrecisionMode(mode), FixPattern(3)};
+                const DisplayFormat format{PrecisionMode(mode), fixedDecimalsPattern(3)};
                 const Result<QString> text = formatValue(value, format, locale);
                 if (!text.ok()) continue;  // rounded beyond the double range
                 const std::optional<double> read = regionalReading(text.value(), locale);

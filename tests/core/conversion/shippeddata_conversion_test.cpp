@@ -29,7 +29,7 @@ TEST(ShippedDataConversion, EveryUnitConvertsIntoEveryUnitInEveryMode)
 
     for (int mode = 0; mode < kPrecisionModeCount; ++mode) {
         TopicModel model(catalogue, czech);
-        ASSERT_TRUE(model.setFormat(DisplayFormat{PrecisionMode(mode), FixPattern(2)}).ok());
+        ASSERT_TRUE(model.setFormat(DisplayFormat{PrecisionMode(mode), fixedDecimalsPattern(2)}).ok());
         const bool fixed = PrecisionMode(mode) == PrecisionMode::Fixed;
         for (int slot : topics) {
             model.open(slot);

@@ -16,7 +16,7 @@ namespace {
 const DisplayFormat kSingle{PrecisionMode::Single};
 const DisplayFormat kDouble{PrecisionMode::Double};
 const DisplayFormat kScientific{PrecisionMode::Scientific};
-const DisplayFormat kFixed2{PrecisionMode::Fixed, FixPattern(2)};
+const DisplayFormat kFixed2{PrecisionMode::Fixed, fixedDecimalsPattern(2)};
 
 std::string where(const QLocale& locale, const char* name) { return locale.name().toStdString() + ": " + name; }
 
