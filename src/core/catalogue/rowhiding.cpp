@@ -6,7 +6,7 @@
 
 namespace tolvarin {
 
-bool toggleMark(UnitCatalogue& catalogue, int slot, int row)
+bool toggleUnitMark(UnitCatalogue& catalogue, int slot, int row)
 {
     const bool marked = !catalogue.isMarked(slot, row);
     catalogue.setMarked(slot, row, marked);

@@ -6,7 +6,7 @@ namespace tolvarin {
 
 // Marking with the Insert key: toggles the unit's mark and the topic's marked
 // count. Returns whether the unit is now marked.
-bool toggleMark(UnitCatalogue& catalogue, int slot, int row);
+bool toggleUnitMark(UnitCatalogue& catalogue, int slot, int row);
 
 // "Skrýt vybrané": marks every unit of the topic outside the grid rows
 // first..last (in either order) and unmarks those inside, so that hiding the

@@ -52,7 +52,7 @@ QString summaryLine(std::span<const Unit> units, const QStringList& column, int 
                          QLatin1Char(' ') + compared.symbol + QLatin1Char(' '));
 }
 
-std::optional<QString> previewLine(std::span<const Unit> units, const QStringList& column, int currentRow, int editRow,
+std::optional<QString> makePreviewLine(std::span<const Unit> units, const QStringList& column, int currentRow, int editRow,
                                    PreviewTarget target, const QLocale& locale)
 {
     if (valueOf(column, currentRow).isEmpty()) return std::nullopt;
@@ -60,7 +60,7 @@ std::optional<QString> previewLine(std::span<const Unit> units, const QStringLis
     return summaryLine(units, column, currentRow, compared, locale);
 }
 
-QString magnifierText(std::span<const Unit> units, const QStringList& column, int editRow, int currentRow,
+QString makeMagnifierText(std::span<const Unit> units, const QStringList& column, int editRow, int currentRow,
                       const QLocale& locale)
 {
     return collapseSpaces(magnifierLine(units, column, 0, locale) + kLineBreak +

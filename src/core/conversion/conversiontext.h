@@ -35,13 +35,13 @@ enum class PreviewTarget { FirstUnit, EnteredUnit };
 // The preview line that the information line shows on a cell change: the
 // summary of the current row against row 0 or EditRow; none while the
 // current row's value cell is empty.
-std::optional<QString> previewLine(std::span<const Unit> units, const QStringList& column, int currentRow, int editRow,
+std::optional<QString> makePreviewLine(std::span<const Unit> units, const QStringList& column, int currentRow, int editRow,
                                    PreviewTarget target, const QLocale& locale);
 
 // The magnifier's text: three lines for row 0, EditRow and the current row,
 // each "name [symbol] value" (no brackets without a symbol, the value in
 // groupedValueText), joined by CR LF, blanks squeezed.
-QString magnifierText(std::span<const Unit> units, const QStringList& column, int editRow, int currentRow,
+QString makeMagnifierText(std::span<const Unit> units, const QStringList& column, int editRow, int currentRow,
                       const QLocale& locale);
 
 // The information panel's text of the unit in a grid row: its name in upper

@@ -114,19 +114,19 @@ ConversionOutcome TopicModel::commit(int row, const QString& text)
         return outcome;
     }
     const std::optional<double> entered = typed.value;
-    if (rules_.arithmetic == TopicRules::Arithmetic::TemperatureScales) return convertTemperature(row, *entered, text);
+    if (rules_.arithmetic == TopicRules::Arithmetic::TemperatureScales) return commitTemperature(row, *entered, text);
     if (*entered < 0.0 && !rules_.negativeValues) {
         // The positive value is taken as the cell would show it.
         const std::optional<double> positive = doubleTextValue(-*entered);
         if (!positive) return failure(ErrorCode::Overflow, text);
-        ConversionOutcome outcome = convertCoefficients(row, *positive, plainDoubleText(*positive, locale_));
+        ConversionOutcome outcome = commitByCoefficients(row, *positive, plainDoubleText(*positive, locale_));
         outcome.signFlipped = true;
         return outcome;
     }
-    return convertCoefficients(row, *entered, text);
+    return commitByCoefficients(row, *entered, text);
 }
 
-ConversionOutcome TopicModel::convertCoefficients(int row, double x, const QString& enteredText)
+ConversionOutcome TopicModel::commitByCoefficients(int row, double x, const QString& enteredText)
 {
     const Result<std::vector<double>> values = convertByCoefficients(units_, row, x);
     if (!values.ok()) return failure(values.error(), enteredText);
@@ -142,9 +142,9 @@ ConversionOutcome TopicModel::convertCoefficients(int row, double x, const QStri
     return outcome;
 }
 
-ConversionOutcome TopicModel::convertTemperature(int row, double x, const QString& enteredText)
+ConversionOutcome TopicModel::commitTemperature(int row, double x, const QString& enteredText)
 {
-    const Result<TemperatureValues> values = tolvarin::convertTemperature(rowCount(), row, x);
+    const Result<TemperatureValues> values = convertTemperature(rowCount(), row, x);
     if (!values.ok()) return failure(values.error(), enteredText);
     std::vector<std::optional<double>> rows = values.value().rows;
     // Rows beyond the scales keep what they showed.
@@ -271,7 +271,7 @@ bool TopicModel::isMarked(int row) const { return hasRow(row) && catalogue_.isMa
 bool TopicModel::toggleMark(int row)
 {
     if (rules_.fixedRows || !markingOn_ || !hasRow(row)) return false;
-    tolvarin::toggleMark(catalogue_, slot_, row + 1);
+    toggleUnitMark(catalogue_, slot_, row + 1);
     emit dataChanged(index(row, ValueColumn), index(row, ValueColumn), {MarkerRole});
     return true;
 }
@@ -294,12 +294,12 @@ bool TopicModel::hideRowsOutside(int first, int last)
 
 std::optional<QString> TopicModel::previewLine(int row) const
 {
-    return tolvarin::previewLine(units_, valueColumn(), row, editRow_, previewTarget_, locale_);
+    return makePreviewLine(units_, valueColumn(), row, editRow_, previewTarget_, locale_);
 }
 
 QString TopicModel::magnifierText(int currentRow) const
 {
-    return tolvarin::magnifierText(units_, valueColumn(), editRow_, std::max(0, currentRow), locale_);
+    return makeMagnifierText(units_, valueColumn(), editRow_, std::max(0, currentRow), locale_);
 }
 
 QString TopicModel::infoPanelText(int row) const

@@ -135,8 +135,8 @@ private:
         std::optional<double> value;
     };
 
-    ConversionOutcome convertCoefficients(int row, double x, const QString& enteredText);
-    ConversionOutcome convertTemperature(int row, double x, const QString& enteredText);
+    ConversionOutcome commitByCoefficients(int row, double x, const QString& enteredText);
+    ConversionOutcome commitTemperature(int row, double x, const QString& enteredText);
     static ConversionOutcome failure(ErrorCode error, const QString& quotedText);
     Result<std::vector<Cell>> formatted(const std::vector<std::optional<double>>& values) const;
     void setCells(std::vector<Cell> cells);

@@ -58,7 +58,7 @@ public:
 
 ConversionGrid::ConversionGrid(QWidget* parent) : QTableView(parent), editor_(new QLineEdit(viewport()))
 {
-    setObjectName(QStringLiteral("msgTab"));
+    setObjectName(QStringLiteral("conversionGrid"));
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -73,7 +73,7 @@ ConversionGrid::ConversionGrid(QWidget* parent) : QTableView(parent), editor_(ne
     setItemDelegate(new MarkerDelegate(this));
     setGridLines(false);
 
-    editor_->setObjectName(QStringLiteral("txtEdit"));
+    editor_->setObjectName(QStringLiteral("valueEditor"));
     editor_->hide();
     editor_->setFrame(false);
     editor_->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -131,7 +131,7 @@ void MainWindow::loadData(const SettingsRecord& settings)
     dataConfig_.userName = settings.userFileName;
     // The stored level is read at once, so the files are read only once.
     dataConfig_.level = UnitLevel(std::clamp(int(settings.unitLevel), 0, 3));
-    reloadCatalogue();
+    reloadData();
 }
 
 void MainWindow::setTopicTitles(const QStringList& builtin, const QList<std::pair<int, QString>>& user)
@@ -285,7 +285,7 @@ void MainWindow::runCommand(Command command)
     switch (command) {
         case Command::Reload:
         case Command::ShowAllRows:
-        case Command::RowsShowAll: reloadCatalogue(); break;
+        case Command::RowsShowAll: reloadData(); break;
         case Command::Quit: close(); break;
         case Command::Copy: clipboardCommands_->copy(); break;
         case Command::Paste: clipboardCommands_->paste(); break;
@@ -436,9 +436,9 @@ void MainWindow::popup(Menu menu, const QPoint& globalPos)
 
 // ---- catalogue ----
 
-void MainWindow::reloadCatalogue()
+void MainWindow::reloadData()
 {
-    showReport(tolvarin::reloadCatalogue(*catalogue_, dataConfig_), *messages_);
+    showReport(reloadCatalogue(*catalogue_, dataConfig_), *messages_);
     navigator_->setUnits(unitListEntries(*catalogue_));
     updateCounters();
     if (currentSlot_ > 0) view_->fillGrid(currentSlot_);
@@ -467,7 +467,7 @@ void MainWindow::setLevel(int level)
     if (level < 0 || level > 3) return;
     showLevel(level);
     dataConfig_.level = UnitLevel(level);
-    reloadCatalogue();
+    reloadData();
     grid()->setFocus();
 }
 

@@ -91,7 +91,7 @@ public:
 
     // Commands of the grid and the display. The setters of shown panels keep
     // their commands' check marks in step.
-    void reloadCatalogue();
+    void reloadData();
     void setLevel(int level);          // 0 every level, 1 to 3
     void setPrecisionMode(int mode);   // 0 single, 1 double, 2 scientific, 3 fixed
     void setMagnifierShown(bool shown);  // refused while no topic is shown

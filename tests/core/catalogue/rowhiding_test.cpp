@@ -37,7 +37,7 @@ TEST(RowHiding, KeepsMarkedUnitsRelativeToTheFirstKeptExceptTemperatures)
 {
     auto catalogue = lengthTopic();
     EXPECT_FALSE(keepMarkedUnits(*catalogue, 1));  // nothing marked yet
-    for (int row : {2, 4, 5}) EXPECT_TRUE(toggleMark(*catalogue, 1, row));
+    for (int row : {2, 4, 5}) EXPECT_TRUE(toggleUnitMark(*catalogue, 1, row));
     EXPECT_EQ(catalogue->markedCount(1), 3);
     ASSERT_TRUE(keepMarkedUnits(*catalogue, 1));
     EXPECT_EQ(rows(*catalogue, 1), u("kilometr 1, palec 2.54e-05, míle 1.609344"));
@@ -54,7 +54,7 @@ TEST(RowHiding, KeepsMarkedUnitsRelativeToTheFirstKeptExceptTemperatures)
 
     // Temperature rows are never hidden: its formulas go by the row.
     zeroBase->setCount(kTemperatureSlot, 1);
-    toggleMark(*zeroBase, kTemperatureSlot, 1);
+    toggleUnitMark(*zeroBase, kTemperatureSlot, 1);
     EXPECT_FALSE(keepMarkedUnits(*zeroBase, kTemperatureSlot) || zeroBase->isHidden(kTemperatureSlot));
 }
 
