@@ -21,8 +21,9 @@ void appendUnits(const UnitCatalogue& catalogue, int slot, QList<UnitListEntry>&
 
 DataFileReport reloadCatalogue(UnitCatalogue& catalogue, const DataFileConfig& config)
 {
-    for (int slot = 0; slot < kSlotCount; ++slot) catalogue.setMarkedCount(slot, 0);
-    for (int slot = 0; slot <= kBuiltinTopicCount; ++slot) {
+    // The rows come back from the files: no topic keeps hidden or marked rows,
+    // the user's topics included, whose marks would no longer match them.
+    for (int slot = 0; slot < kSlotCount; ++slot) {
         catalogue.setHidden(slot, false);
         for (int row = 0; row <= kMaxRows; ++row) catalogue.setMarked(slot, row, false);
     }

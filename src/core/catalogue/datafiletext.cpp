@@ -1,7 +1,5 @@
 #include "catalogue/datafiletext.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 #include <array>
@@ -64,17 +62,79 @@ QByteArray encodeWindows1250(const QString& text)
     return bytes;
 }
 
+// The length of the valid UTF-8 sequence at bytes[i] (2 to 4), or 0.
+int multiByteSequence(const QByteArray& bytes, qsizetype i)
+{
+    const auto at = [&](qsizetype k) { return k < bytes.size() ? static_cast<unsigned char>(bytes[k]) : 0u; };
+    const unsigned lead = at(i);
+    int length = 0;
+    unsigned low = 0x80;
+    unsigned high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (at(i + 1) < low || at(i + 1) > high) return 0;
+    for (int k = 2; k < length; ++k)
+        if (at(i + k) < 0x80 || at(i + k) > 0xBF) return 0;
+    return length;
+}
+
+struct Utf8Scan {
+    bool anyMultiByte = false;
+    qsizetype firstInvalid = -1;
+};
+
+Utf8Scan scanUtf8(const QByteArray& bytes)
+{
+    Utf8Scan scan;
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const int length = multiByteSequence(bytes, i);
+        if (length > 0) {
+            scan.anyMultiByte = true;
+            i += length;
+        } else {
+            if (scan.firstInvalid < 0) scan.firstInvalid = i;
+            ++i;
+        }
+    }
+    return scan;
+}
+
+// The line (from 1) of a byte: lines end at CR LF, CR or LF.
+int lineOfByte(const QByteArray& bytes, qsizetype position)
+{
+    int line = 1;
+    for (qsizetype i = 0; i < position; ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) ++line;
+    }
+    return line;
+}
+
 }  // namespace
 
 DecodedText decodeDataFile(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (!utf8.hasError()) {
-        const bool bom = bytes.startsWith("\xEF\xBB\xBF");
-        return {text, bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8};
-    }
-    return {decodeWindows1250(bytes), TextEncoding::Windows1250};
+    const Utf8Scan scan = scanUtf8(bytes);
+    if (scan.firstInvalid >= 0 && !scan.anyMultiByte) return {decodeWindows1250(bytes), TextEncoding::Windows1250};
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    DecodedText decoded{QString::fromUtf8(bytes), bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8};
+    if (decoded.text.startsWith(QChar(0xFEFF))) decoded.text.remove(0, 1);
+    if (scan.firstInvalid >= 0) decoded.invalidUtf8Line = lineOfByte(bytes, scan.firstInvalid);
+    return decoded;
 }
 
 QByteArray encodeDataFile(const QString& text, TextEncoding encoding)

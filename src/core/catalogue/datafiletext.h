@@ -12,10 +12,16 @@ namespace tolvarin {
 struct DecodedText {
     QString text;
     TextEncoding encoding = TextEncoding::Utf8;
+    // The first line holding bytes that are not UTF-8 in a file read as UTF-8
+    // (they became U+FFFD); 0 when there is none.
+    int invalidUtf8Line = 0;
 };
 
-// Valid UTF-8 (with or without a byte order mark) is read as UTF-8, anything
-// else as Windows-1250, the Czech code page of older files.
+// A file with at least one multi-byte UTF-8 sequence is read as UTF-8, even
+// when a few bytes are not UTF-8 (a stray byte typed in another encoding
+// becomes U+FFFD, and its line is named); a file without any is read as
+// Windows-1250, the Czech code page of older files. The whole file is decoded
+// in one step, so an incomplete sequence at its very end counts as invalid.
 DecodedText decodeDataFile(const QByteArray& bytes);
 QByteArray encodeDataFile(const QString& text, TextEncoding encoding);
 

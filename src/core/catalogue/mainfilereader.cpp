@@ -177,6 +177,9 @@ DataFileReport readMainDataFile(UnitCatalogue& catalogue, const DataFileConfig& 
     }
     const DecodedText decoded = decodeDataFile(file.readAll());
     catalogue.mainFileEncoding = decoded.encoding;
+    if (decoded.invalidUtf8Line > 0)
+        report.add(ReportSeverity::Warning, config.mainName, decoded.invalidUtf8Line,
+                   readermessages::invalidUtf8(config.mainName, decoded.invalidUtf8Line));
     MainFileLoad(catalogue, config, report).run(lineViews(decoded.text));
     return report;
 }

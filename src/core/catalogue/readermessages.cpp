@@ -69,4 +69,12 @@ QString userFileError(ErrorCode error, const QString& fileName, int line)
                       where + QLatin1Char('.'), QString(), QStringLiteral("Kontaktujte autora programu.")});
 }
 
+QString invalidUtf8(const QString& fileName, int line)
+{
+    return joinLines({QStringLiteral("Soubor ") + fileName + QStringLiteral(" není celý v kódování UTF-8."), QString(),
+                      QStringLiteral("Na řádku ") + QString::number(line) +
+                          QStringLiteral(" a případně dalších jsou bajty jiného kódování, které se zobrazí jako „\uFFFD“."),
+                      QStringLiteral("Opravte je v souboru a uložte jej v kódování UTF-8.")});
+}
+
 }  // namespace tolvarin::readermessages

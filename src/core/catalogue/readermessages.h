@@ -17,6 +17,8 @@ QString fileMissing(const QString& fileName);
 QString typeError(const QString& fileName);
 QString loadError(ErrorCode error);
 QString userFileError(ErrorCode error, const QString& fileName, int line);
+// A file read as UTF-8 holds bytes that are not UTF-8, first on that line.
+QString invalidUtf8(const QString& fileName, int line);
 
 }  // namespace readermessages
 }  // namespace tolvarin

@@ -10,7 +10,6 @@ bool toggleUnitMark(UnitCatalogue& catalogue, int slot, int row)
 {
     const bool marked = !catalogue.isMarked(slot, row);
     catalogue.setMarked(slot, row, marked);
-    catalogue.setMarkedCount(slot, catalogue.markedCount(slot) + (marked ? 1 : -1));
     return marked;
 }
 
@@ -41,7 +40,6 @@ bool keepMarkedUnits(UnitCatalogue& catalogue, int slot)
         catalogue.unit(slot, int(i) + 1) = unit;
     }
     for (int row = 0; row <= kMaxRows; ++row) catalogue.setMarked(slot, row, false);
-    catalogue.setMarkedCount(slot, 0);
     catalogue.setCount(slot, int(kept.size()));
     catalogue.setHidden(slot, true);
     return true;

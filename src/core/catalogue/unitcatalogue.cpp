@@ -45,6 +45,14 @@ const Unit& UnitCatalogue::unit(int slot, int row) const
     return size_t(row) < rows.size() ? rows[size_t(row)] : kEmptyUnit;
 }
 
+int UnitCatalogue::markedCount(int slot) const
+{
+    int marked = 0;
+    for (int row = 1; row <= kMaxRows; ++row)
+        if (isMarked(slot, row)) ++marked;
+    return marked;
+}
+
 void UnitCatalogue::setCount(int slot, int count)
 {
     counts_[size_t(slot)] = qint16(count);

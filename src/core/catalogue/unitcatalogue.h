@@ -62,8 +62,8 @@ public:
 
     bool isMarked(int slot, int row) const { return marked_[index(slot, row)]; }
     void setMarked(int slot, int row, bool marked) { marked_[index(slot, row)] = marked; }
-    int markedCount(int slot) const { return markedCounts_[size_t(slot)]; }
-    void setMarkedCount(int slot, int count) { markedCounts_[size_t(slot)] = qint16(count); }
+    // How many rows of the topic are marked, counted from the marks themselves.
+    int markedCount(int slot) const;
     bool isHidden(int slot) const { return hidden_[size_t(slot)]; }
     void setHidden(int slot, bool hidden) { hidden_[size_t(slot)] = hidden; }
 
@@ -83,7 +83,6 @@ private:
     std::array<std::vector<Unit>, kSlotCount> rows_;
     std::vector<bool> marked_;
     std::array<qint16, kSlotCount> counts_{};
-    std::array<qint16, kSlotCount> markedCounts_{};
     std::array<bool, kSlotCount> hidden_{};
     std::array<QString, kTitleCount> titles_;
     std::array<bool, kMaxUserTopics + 1> userTopicUsed_{};

@@ -14,7 +14,30 @@ namespace tolvarin {
 
 namespace {
 
-constexpr int kMinFields = 4;
+// The fields of a user file line that are read: topic, name, symbol,
+// coefficient and information. The line is cut only as far as they reach,
+// however many "|" it holds.
+struct UserFields {
+    QStringView topic;
+    QStringView name;
+    QStringView symbol;
+    QStringView coefficient;
+    QStringView info;
+};
+
+UserFields cutUserFields(QStringView line)
+{
+    UserFields out;
+    QStringView* const targets[] = {&out.topic, &out.name, &out.symbol, &out.coefficient, &out.info};
+    qsizetype start = 0;
+    for (QStringView* target : targets) {
+        const qsizetype bar = line.indexOf(u'|', start);
+        *target = bar < 0 ? line.sliced(start) : line.sliced(start, bar - start);
+        if (bar < 0) break;
+        start = bar + 1;
+    }
+    return out;
+}
 
 // "'U3=Frekvence" names user topic 3 unless the settings name it otherwise.
 void readTitleComment(UnitCatalogue& catalogue, const QString& comment)
@@ -32,9 +55,9 @@ void readTitleComment(UnitCatalogue& catalogue, const QString& comment)
 DataFileReport readUserDataFile(UnitCatalogue& catalogue, const DataFileConfig& config)
 {
     DataFileReport report;
+    const QString& name = config.userName;
     auto fail = [&](ErrorCode error, int line) {
-        report.add(ReportSeverity::Fatal, config.userName, line,
-                   readermessages::userFileError(error, config.userName, line));
+        report.add(ReportSeverity::Fatal, name, line, readermessages::userFileError(error, name, line));
         return report;
     };
     if (config.userPath.isEmpty()) return report;
@@ -43,40 +66,58 @@ DataFileReport readUserDataFile(UnitCatalogue& catalogue, const DataFileConfig& 
     if (!file.open(QIODevice::ReadOnly)) return fail(ErrorCode::PathAccess, 0);
     const DecodedText decoded = decodeDataFile(file.readAll());
     catalogue.userFileEncoding = decoded.encoding;
+    if (decoded.invalidUtf8Line > 0)
+        report.add(ReportSeverity::Warning, name, decoded.invalidUtf8Line,
+                   readermessages::invalidUtf8(name, decoded.invalidUtf8Line));
 
-    bool anyRecord = false;
+    // A bad line is reported with its number and left out; the lines after
+    // it, and the other topics, still load.
     int lineNumber = 0;
-    for (const QString& line : splitLines(decoded.text)) {
+    for (QStringView line : lineViews(decoded.text)) {
         ++lineNumber;
-        const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(QLatin1Char('\''))) {
-            readTitleComment(catalogue, trimmed);
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.startsWith(u'\'')) {
+            readTitleComment(catalogue, trimmed.toString());
             continue;
         }
         if (trimmed.isEmpty()) continue;  // blank lines of a hand-edited file carry nothing
 
-        const QStringList fields = line.split(QLatin1Char('|'));
-        if (!anyRecord && fields.size() < kMinFields) return fail(ErrorCode::SubscriptOutOfRange, lineNumber);
-        const double topicValue = std::nearbyint(plainReading(fields[0]));
-        if (!(topicValue >= 0.0 && topicValue <= kMaxUserTopics)) return fail(ErrorCode::SubscriptOutOfRange, lineNumber);
+        const UserFields fields = cutUserFields(line);
+        const double topicValue = std::nearbyint(plainReading(fields.topic));
+        if (!(topicValue >= 1.0 && topicValue <= kMaxUserTopics)) {
+            report.add(ReportSeverity::Error, name, lineNumber,
+                       readermessages::userFileError(ErrorCode::SubscriptOutOfRange, name, lineNumber));
+            continue;
+        }
         const int topic = int(topicValue);
         const int slot = kBuiltinTopicCount + topic;
-        if (catalogue.count(slot) >= kMaxRows) return fail(ErrorCode::SubscriptOutOfRange, lineNumber);
-
-        double coefficient = 0.0;
-        if (fields.size() > 3) {
-            if (fields[3].contains(QLatin1Char(',')))
-                report.add(ReportSeverity::Warning, config.userName, lineNumber,
-                           readermessages::commaInNumber(lineNumber, config.userName, fields[3]));
-            coefficient = plainReading(fields[3]);
-            if (!std::isfinite(coefficient)) return fail(ErrorCode::Overflow, lineNumber);
+        if (catalogue.count(slot) >= kMaxRows) {
+            report.add(ReportSeverity::Error, name, lineNumber,
+                       readermessages::tooManyRecords(slot, catalogue.title(slot), name));
+            continue;
+        }
+        if (fields.coefficient.contains(u','))
+            report.add(ReportSeverity::Warning, name, lineNumber,
+                       readermessages::commaInNumber(lineNumber, name, fields.coefficient.toString()));
+        // A unit without a usable coefficient would fail every conversion of
+        // its topic with a division by zero.
+        const double coefficient = plainReading(fields.coefficient);
+        if (!std::isfinite(coefficient)) {
+            report.add(ReportSeverity::Error, name, lineNumber,
+                       readermessages::userFileError(ErrorCode::Overflow, name, lineNumber));
+            continue;
+        }
+        if (coefficient == 0.0) {
+            report.add(ReportSeverity::Error, name, lineNumber,
+                       readermessages::badValue(lineNumber, name, fields.coefficient.toString()));
+            continue;
         }
 
         catalogue.markUserTopicUsed(topic);
         const int row = catalogue.count(slot) + 1;
         catalogue.setCount(slot, row);
-        catalogue.unit(slot, row) = Unit{fields.value(1), fields.value(2), coefficient, fields.value(4)};
-        anyRecord = true;
+        catalogue.unit(slot, row) = Unit{fields.name.toString(), fields.symbol.toString(), coefficient,
+                                         fields.info.toString()};
     }
     return report;
 }

@@ -56,11 +56,30 @@ struct Loaded {
     }
 };
 
+QByteArray unescapedBytes(const QString& text)
+{
+    QByteArray bytes;
+    const QByteArray utf8 = text.toUtf8();
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] != '\\' || i + 1 >= utf8.size()) {
+            bytes += utf8[i];
+        } else if (utf8[i + 1] == 'x') {
+            bytes += char(utf8.mid(i + 2, 2).toInt(nullptr, 16));
+            i += 3;
+        } else {
+            bytes += utf8[i + 1] == 'r' ? '\r' : utf8[i + 1] == 'n' ? '\n' : utf8[i + 1];
+            ++i;
+        }
+    }
+    return bytes;
+}
+
 TEST(DataFileReaders, CasesOfTheDataFile)
 {
     struct Case {
         QString title;
         QStringList main, user;
+        QByteArray mainBytes;  // the main file as bytes, with \r, \n and \xNN escapes
         QString units, places, text;
         UnitLevel level = UnitLevel::All;
     };
@@ -68,10 +87,11 @@ TEST(DataFileReaders, CasesOfTheDataFile)
     for (const QString& line : test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/readercases.txt"))) {
         const QString keyword = line.section(u' ', 0, 0);
         const QString rest = line.mid(keyword.size() + 1);
-        if (keyword == u("==")) cases.append(Case{rest, {}, {}, {}, {}, {}});
+        if (keyword == u("==")) cases.append(Case{rest, {}, {}, {}, {}, {}, {}});
         ASSERT_FALSE(cases.isEmpty()) << line.toStdString();
         Case& c = cases.last();
         if (keyword == u("main")) c.main << rest;
+        if (keyword == u("mainbytes")) c.mainBytes = unescapedBytes(rest);
         if (keyword == u("user")) c.user << rest;
         if (keyword == u("level")) c.level = UnitLevel(rest.toInt());
         if (keyword == u("units")) c.units = rest;
@@ -81,6 +101,7 @@ TEST(DataFileReaders, CasesOfTheDataFile)
     ASSERT_GE(cases.size(), 15);
     for (const Case& c : cases) {
         Loaded data(c.main, c.user);
+        if (!c.mainBytes.isEmpty()) data.folder.writeBytes(QStringLiteral("Tolvar.tvd"), c.mainBytes);
         data.config.level = c.level;
         data.reload();  // a second reading must give the same: rows count afresh, no user row stays
         data.reload();
@@ -116,24 +137,32 @@ TEST(MainFileReader, SectionsOverfullMissingFileAndReadingAgain)
     EXPECT_EQ(data.units(), QString());
 }
 
-TEST(CatalogueReload, ClearsBuiltinMarksKeepsUserMarksAndListsTheUnits)
+TEST(CatalogueReload, ClearsEveryMarkAndHiddenRowAndListsTheUnits)
 {
     Loaded data({u("1|metr|m|1|i|True"), u("1|stopa|ft|0.3048")},
-                {u("'U1=Frekvence"), u("1|hertz|Hz|1"), u("3|bit|b|1")});
+                {u("'U1=Frekvence"), u("1|hertz|Hz|1"), u("1|kilohertz|kHz|1000"), u("3|bit|b|1")});
     data.reload();
     data.catalogue->setMarked(1, 2, true);
     data.catalogue->setHidden(1, true);
     data.catalogue->setMarked(27, 1, true);
+    data.catalogue->setMarked(27, 2, true);
+    data.catalogue->setHidden(27, true);
+    EXPECT_EQ(data.catalogue->markedCount(27), 2);
     data.reload();
-    EXPECT_FALSE(data.catalogue->isMarked(1, 2) || data.catalogue->isHidden(1));
-    EXPECT_TRUE(data.catalogue->isMarked(27, 1));
-    EXPECT_EQ(data.units(), u("1:metr,stopa 27:hertz 29:bit"));
+    // A user topic's marks went with its rows, as did the built-in ones.
+    EXPECT_FALSE(data.catalogue->isMarked(1, 2) || data.catalogue->isHidden(1) || data.catalogue->isHidden(27));
+    EXPECT_EQ(data.catalogue->markedCount(27), 0);
+    data.catalogue->setMarked(27, 1, true);
+    EXPECT_EQ(data.catalogue->markedCount(27), 1);
+    data.catalogue->setMarked(27, 1, false);
+    EXPECT_EQ(data.units(), u("1:metr,stopa 27:hertz,kilohertz 29:bit"));
     EXPECT_EQ(data.catalogue->userTitleFromFile(1), u("Frekvence"));
 
     QStringList entries;
     for (const UnitListEntry& entry : unitListEntries(*data.catalogue))
         entries << entry.text + u' ' + entry.iconKey + u' ' + entry.tag;
-    EXPECT_EQ(entries.join(u", "), u("metr Delka 1-1, stopa Delka 1-2, hertz User 27-1, bit User 29-1"));
+    EXPECT_EQ(entries.join(u", "),
+              u("metr Delka 1-1, stopa Delka 1-2, hertz User 27-1, kilohertz User 27-2, bit User 29-1"));
     EXPECT_EQ(topicCounterText(*data.catalogue), u("Témat: 1+2"));
     EXPECT_EQ(unitCounterText(*data.catalogue), u("Jednotek v aplikaci: 2"));
 }
