@@ -50,74 +50,66 @@ void readTitleComment(UnitCatalogue& catalogue, const QString& comment)
     if (n >= 1 && n <= kMaxUserTopics && !title.isEmpty()) catalogue.setUserTitleFromFile(n, title);
 }
 
+// One line of the user file. A bad line is reported with its number and
+// left out; the lines after it, and the other topics, still load.
+void readUserLine(UnitCatalogue& catalogue, const QString& name, int lineNumber, QStringView line,
+                  DataFileReport& report)
+{
+    const auto reject = [&](const QString& text) { report.add(ReportSeverity::Error, name, lineNumber, text); };
+    const UserFields fields = cutUserFields(line);
+    const double topicValue = std::nearbyint(plainReading(fields.topic));
+    if (!(topicValue >= 1.0 && topicValue <= kMaxUserTopics))
+        return reject(readermessages::userFileError(ErrorCode::SubscriptOutOfRange, name, lineNumber));
+    const int topic = int(topicValue);
+    const int slot = kBuiltinTopicCount + topic;
+    if (catalogue.count(slot) >= kMaxRows)
+        return reject(readermessages::tooManyRecords(slot, catalogue.title(slot), name));
+    if (fields.coefficient.contains(u','))
+        report.add(ReportSeverity::Warning, name, lineNumber,
+                   readermessages::commaInNumber(lineNumber, name, fields.coefficient.toString()));
+    // A unit without a usable coefficient would fail every conversion of its
+    // topic with a division by zero.
+    const double coefficient = plainReading(fields.coefficient);
+    if (!std::isfinite(coefficient))
+        return reject(readermessages::userFileError(ErrorCode::Overflow, name, lineNumber));
+    if (coefficient == 0.0) return reject(readermessages::badValue(lineNumber, name, fields.coefficient.toString()));
+
+    catalogue.markUserTopicUsed(topic);
+    const int row = catalogue.count(slot) + 1;
+    catalogue.setCount(slot, row);
+    catalogue.unit(slot, row) =
+        Unit{fields.name.toString(), fields.symbol.toString(), coefficient, fields.info.toString()};
+}
+
 }  // namespace
 
 DataFileReport readUserDataFile(UnitCatalogue& catalogue, const DataFileConfig& config)
 {
     DataFileReport report;
     const QString& name = config.userName;
-    auto fail = [&](ErrorCode error, int line) {
-        report.add(ReportSeverity::Fatal, name, line, readermessages::userFileError(error, name, line));
+    auto fail = [&](ErrorCode error) {
+        report.add(ReportSeverity::Fatal, name, 0, readermessages::userFileError(error, name, 0));
         return report;
     };
     if (config.userPath.isEmpty()) return report;
-    if (!QFileInfo::exists(config.userPath)) return fail(ErrorCode::FileNotFound, 0);
+    if (!QFileInfo::exists(config.userPath)) return fail(ErrorCode::FileNotFound);
     QFile file(config.userPath);
-    if (!file.open(QIODevice::ReadOnly)) return fail(ErrorCode::PathAccess, 0);
+    if (!file.open(QIODevice::ReadOnly)) return fail(ErrorCode::PathAccess);
     const DecodedText decoded = decodeDataFile(file.readAll());
     catalogue.userFileEncoding = decoded.encoding;
     if (decoded.invalidUtf8Line > 0)
         report.add(ReportSeverity::Warning, name, decoded.invalidUtf8Line,
                    readermessages::invalidUtf8(name, decoded.invalidUtf8Line));
 
-    // A bad line is reported with its number and left out; the lines after
-    // it, and the other topics, still load.
     int lineNumber = 0;
     for (QStringView line : lineViews(decoded.text)) {
         ++lineNumber;
         const QStringView trimmed = line.trimmed();
         if (trimmed.startsWith(u'\'')) {
             readTitleComment(catalogue, trimmed.toString());
-            continue;
+        } else if (!trimmed.isEmpty()) {  // blank lines of a hand-edited file carry nothing
+            readUserLine(catalogue, name, lineNumber, line, report);
         }
-        if (trimmed.isEmpty()) continue;  // blank lines of a hand-edited file carry nothing
-
-        const UserFields fields = cutUserFields(line);
-        const double topicValue = std::nearbyint(plainReading(fields.topic));
-        if (!(topicValue >= 1.0 && topicValue <= kMaxUserTopics)) {
-            report.add(ReportSeverity::Error, name, lineNumber,
-                       readermessages::userFileError(ErrorCode::SubscriptOutOfRange, name, lineNumber));
-            continue;
-        }
-        const int topic = int(topicValue);
-        const int slot = kBuiltinTopicCount + topic;
-        if (catalogue.count(slot) >= kMaxRows) {
-            report.add(ReportSeverity::Error, name, lineNumber,
-                       readermessages::tooManyRecords(slot, catalogue.title(slot), name));
-            continue;
-        }
-        if (fields.coefficient.contains(u','))
-            report.add(ReportSeverity::Warning, name, lineNumber,
-                       readermessages::commaInNumber(lineNumber, name, fields.coefficient.toString()));
-        // A unit without a usable coefficient would fail every conversion of
-        // its topic with a division by zero.
-        const double coefficient = plainReading(fields.coefficient);
-        if (!std::isfinite(coefficient)) {
-            report.add(ReportSeverity::Error, name, lineNumber,
-                       readermessages::userFileError(ErrorCode::Overflow, name, lineNumber));
-            continue;
-        }
-        if (coefficient == 0.0) {
-            report.add(ReportSeverity::Error, name, lineNumber,
-                       readermessages::badValue(lineNumber, name, fields.coefficient.toString()));
-            continue;
-        }
-
-        catalogue.markUserTopicUsed(topic);
-        const int row = catalogue.count(slot) + 1;
-        catalogue.setCount(slot, row);
-        catalogue.unit(slot, row) = Unit{fields.name.toString(), fields.symbol.toString(), coefficient,
-                                         fields.info.toString()};
     }
     return report;
 }
