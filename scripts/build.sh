@@ -21,6 +21,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   desktop-file-utils appstream-util man-db dpkg-dev file
+  poppler-utils
 )
 
 install_missing() {

@@ -94,6 +94,11 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     if (!chooseRecordingTarget)
         chooseRecordingTarget = [this](const QString& suggested) { return chooseRecordingFile(this, suggested); };
     recording_ = new RecordingCommands(*commands_, *view_->model(), *messages_, chooseRecordingTarget, this);
+    PrintCommand::Sources printed{view_->model(), [this] { return grid()->currentRow(); },
+                                  [this] { return infoLine()->fullText(); },
+                                  [this] { return commands_->action(Command::Preview)->isChecked(); }};
+    print_ = new PrintCommand(std::move(printed), options.print, *messages_, this);
+    connect(print_, &PrintCommand::dialogClosed, this, [this] { grid()->setFocus(); });
     compact_ = new CompactView(*view_->model(), *messages_, locale_, panel_);
     connect(compact_, &CompactView::closed, this, [this] { grid()->setFocus(); });
     connectCommands();
@@ -310,6 +315,7 @@ void MainWindow::runCommand(Command command)
         case Command::RecordStart: recording_->resume(); break;
         case Command::RecordStop: recording_->stop(); break;
         case Command::CompactView: compact_->open(); break;
+        case Command::Print: print_->print(); break;
         case Command::Help: contextHelp_->showForFocus(); break;
         // The page of these commands is their own help number.
         case Command::HelpIndex:
@@ -344,7 +350,6 @@ void MainWindow::runCommand(Command command)
         case Command::EditUserFile:
         case Command::CloseEditor:
         case Command::SaveEditor:
-        case Command::Print:
         case Command::ExtendedCopy:
         case Command::Font:
         case Command::Calculator:

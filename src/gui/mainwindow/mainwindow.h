@@ -8,6 +8,7 @@
 #include "mainwindow/windowlayout.h"
 #include "navigation/navigatorpanel.h"
 #include "navigation/topicnavigation.h"
+#include "output/printcommand.h"
 #include "output/recordingcommands.h"
 
 #include <QLocale>
@@ -46,6 +47,7 @@ struct MainWindowOptions {
     ClipboardAccess* clipboard = nullptr;  // default: the system clipboard
     RecordingFileChooser recordingFile;    // default: the save dialog
     HelpOpener* help = nullptr;            // default: the program's help window
+    PrintServices print;                   // default: the user's data folder and the system's printers
 };
 
 // The main window: wires the catalogue, the conversion grid, the navigator
@@ -124,6 +126,7 @@ public:
     ClipboardCommands* clipboardCommands() const { return clipboardCommands_.get(); }
     PrefixViewCommand* prefixView() const { return prefixView_; }
     RecordingCommands* recording() const { return recording_; }
+    PrintCommand* printing() const { return print_; }
 
     // ---- navigator and unit search ----
     void showTopicList();
@@ -200,6 +203,7 @@ private:
     RepresentationCommands* representations_ = nullptr;
     PrefixViewCommand* prefixView_ = nullptr;
     RecordingCommands* recording_ = nullptr;
+    PrintCommand* print_ = nullptr;
 
     // ---- help ----
     std::unique_ptr<HelpOpener> ownHelp_;
