@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
+
 namespace tolvarin {
 
 struct DecodedText {
@@ -17,7 +19,10 @@ struct DecodedText {
 // Valid UTF-8 (with or without a byte order mark) is read as UTF-8, anything
 // else as Windows-1250, the Czech code page of older files.
 DecodedText decodeDataFile(const QByteArray& bytes);
-QByteArray encodeDataFile(const QString& text, TextEncoding encoding);
+// The bytes of a text in an encoding, without a byte order mark; nothing when
+// a character cannot be written in it (Windows-1250 holds 251 characters
+// besides the controls, UTF-8 refuses a lone surrogate).
+std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding);
 
 // Lines end at CR LF, a lone CR or a lone LF; the end of the text ends the last
 // line, and a final line end does not start an empty line.
