@@ -64,6 +64,8 @@ DataFileEditor::DataFileEditor(Window window, QWidget* parent)
 
     status_->setObjectName(QStringLiteral("editorStatus"));
     status_->setTextFormat(Qt::PlainText);
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long note never widens the window
+    status_->setToolTip(QStringLiteral("Ctrl+S uloží soubor a znovu načte jednotky, Ctrl+W ukončí editaci."));
     window_.commands->statusBar()->addWidget(status_, 1);
     status_->hide();
 }
@@ -103,7 +105,7 @@ void DataFileEditor::open(DataFileKind file)
     setEditing(true);
     window_.title->setText(QStringLiteral(" Editace souboru ") + shownPath);
     text_->raise();
-    text_->setFocus();
+    showTopic(window_.currentTopic());  // the lines of the topic on screen, when this file holds them
 }
 
 bool DataFileEditor::save()
@@ -183,22 +185,24 @@ bool DataFileEditor::confirmUnsavedChanges()
 void DataFileEditor::setEditing(bool editing)
 {
     editing_ = editing;
+    // What the window ends for editing (a recording) must not switch its
+    // commands back on afterwards.
+    if (editing) window_.modeChanged(true);
     window_.commands->setEditorMode(editing);
     for (const StatusPanelInfo& info : statusPanels()) window_.commands->panel(info.panel)->setVisible(!editing);
     status_->setVisible(editing);
     text_->setVisible(editing);
     showStatus();
-    window_.modeChanged(editing);
+    if (!editing) window_.modeChanged(false);
 }
 
 void DataFileEditor::showStatus()
 {
     if (!editing_) return;
-    QString text = file_ == DataFileKind::Main ? QStringLiteral("Hlavní datový soubor") : QStringLiteral("Uživatelský datový soubor");
-    text += QStringLiteral(", kódování ") + encodingName(encoding_);
-    if (text_->document()->isModified()) text += QStringLiteral(", neuloženo");
-    text += QStringLiteral(". Ctrl+S uloží soubor a znovu načte jednotky, Ctrl+W ukončí editaci.");
-    if (!statusNote_.isEmpty()) text += QLatin1Char(' ') + statusNote_;
+    QString text = file_ == DataFileKind::Main ? QStringLiteral("Hlavní soubor") : QStringLiteral("Uživatelský soubor");
+    text += QStringLiteral(" · ") + encodingName(encoding_);
+    if (text_->document()->isModified()) text += QStringLiteral(" · neuloženo");
+    if (!statusNote_.isEmpty()) text += QStringLiteral(" · ") + statusNote_;
     status_->setText(text);
 }
 

@@ -1,8 +1,5 @@
 #include "catalogue/datafileedit.h"
-#include "support/testfiles.h"
 #include "support/testtext.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -10,12 +7,6 @@ using namespace tolvarin;
 using tolvarin::test::u;
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 TEST(DataFileEdit, SavedWithoutEditsIsTheSameToTheByte)
 {
@@ -62,32 +53,6 @@ TEST(DataFileEdit, CharacterTheEncodingCannotHoldNamesItsLine)
     EXPECT_EQ(refused.badCharacter, QChar(0x03A9));
     EXPECT_TRUE(refused.bytes.isEmpty());
     EXPECT_EQ(encodeEditedFile(file, lines, TextEncoding::Utf8).bytes, QByteArray("\xC4\x8D\r\nb\xCE\xA9"));
-}
-
-TEST(DataFileEdit, OnlyARegularFileIsRead)
-{
-    const test::TestFolder folder;
-    const QString data = folder.writeBytes(QStringLiteral("Tolvar.tvd"), "1|m");
-    const struct {
-        QString path;
-        DataFileRead::Status status;
-    } cases[] = {{data, DataFileRead::Status::Read},
-                 {folder.path(QStringLiteral("none.tvd")), DataFileRead::Status::Missing},
-                 {folder.path(QString()), DataFileRead::Status::Missing},  // a folder
-                 {QString(), DataFileRead::Status::Missing},
-                 {QStringLiteral("/dev/null"), DataFileRead::Status::Missing}};
-    for (const auto& c : cases) EXPECT_EQ(readDataFileForEditing(c.path).status, c.status) << c.path.toStdString();
-}
-
-TEST(DataFileEdit, ReadOnlyFileIsRefusedAndKept)
-{
-    const test::TestFolder folder;
-    const QString path = folder.writeBytes(QStringLiteral("Tolvar.tvd"), "old");
-    EXPECT_EQ(writeDataFile(path, "new").status, DataFileWrite::Status::Written);
-    EXPECT_EQ(fileBytes(path), QByteArray("new"));
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    EXPECT_EQ(writeDataFile(path, "newer").status, DataFileWrite::Status::ReadOnly);
-    EXPECT_EQ(fileBytes(path), QByteArray("new"));
 }
 
 TEST(DataFileEdit, TopicLineIsFoundByTheNumberWithinItsFile)

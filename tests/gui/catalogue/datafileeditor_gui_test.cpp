@@ -24,7 +24,11 @@ public:
 
 class DataFileEditorTest : public MainWindowTest {
 protected:
-    void adjustOptions(MainWindowOptions& options) override { options.editorDialogs = &dialogs; }
+    void adjustOptions(MainWindowOptions& options) override
+    {
+        options.editorDialogs = &dialogs;
+        options.recordingFile = [this](const QString&) { return RecordingTarget{folder.path(u("rec.csv"))}; };
+    }
 
     DataFileEditor* editor() const { return window->dataFileEditor(); }
     QPlainTextEdit* text() const { return editor()->textEdit(); }
@@ -114,16 +118,19 @@ TEST_F(DataFileEditorTest, ReadOnlyFileIsRefusedAndTheTextStays)
 TEST_F(DataFileEditorTest, SaveWritesAndReloadsOnceCloseReturnsToTheTopic)
 {
     topic(1)->trigger();
+    action(Command::Record)->trigger();
     action(Command::EditMainFile)->trigger();
+    EXPECT_EQ(window->recording()->recorder().state(), Recorder::State::Stopped);
+    EXPECT_FALSE(action(Command::Record)->isEnabled());
     EXPECT_EQ(window->titleLine()->text(), u(" Editace souboru ") + mainPath());
     EXPECT_TRUE(window->commands()->statusBar()->findChild<QLabel*>(QStringLiteral("editorStatus"))->isVisible());
     EXPECT_FALSE(window->conversionPanel()->isVisible());
     EXPECT_EQ(text()->geometry(), window->conversionPanel()->geometry());
-    type(QStringLiteral("x\n"));
+    type(QStringLiteral("x\n"));  // the caret stands at the open topic's first line
     action(Command::SaveEditor)->trigger();
     ASSERT_EQ(messages.messages.size(), 1);  // the reload reports the bad line once
     EXPECT_TRUE(messages.messages[0].text.startsWith(u("Načtena nekorektní data")));
-    EXPECT_TRUE(mainBytes().startsWith("x\r\n'test data\r\n"));
+    EXPECT_TRUE(mainBytes().startsWith("'test data\r\nx\r\n1|metr|"));
     folder.writeBytes(QStringLiteral("Tolvar.tvd"), "changed elsewhere");
     action(Command::CloseEditor)->trigger();
     EXPECT_EQ(mainBytes(), QByteArray("changed elsewhere"));  // no second write
@@ -141,6 +148,7 @@ TEST_F(DataFileEditorTest, UnsavedEditsAreNeverDroppedWithoutAsking)
     EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(window->titleLine()->text(), u(" Vítejte v programu Tolvarin!"));
     EXPECT_FALSE(window->conversionPanel()->isVisible());
+    EXPECT_FALSE(action(Command::PrefixView)->isEnabled());  // as before editing, with no topic open
 
     action(Command::EditMainFile)->trigger();
     type(QStringLiteral("x"));
