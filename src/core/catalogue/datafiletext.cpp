@@ -1,5 +1,7 @@
 #include "catalogue/datafiletext.h"
 
+#include <QHash>
+#include <QStringEncoder>
 
 #include <algorithm>
 #include <array>
@@ -40,8 +42,13 @@ QString decodeWindows1250(const QByteArray& bytes)
     return text;
 }
 
-QByteArray encodeWindows1250(const QString& text)
+std::optional<QByteArray> encodeWindows1250(QStringView text)
 {
+    static const QHash<char16_t, char> bytesOf = [] {
+        QHash<char16_t, char> table;
+        for (size_t i = 0; i < kWindows1250.size(); ++i) table.insert(kWindows1250[i], char(0x80 + i));
+        return table;
+    }();
     QByteArray bytes;
     bytes.reserve(text.size());
     for (QChar c : text) {
@@ -50,14 +57,9 @@ QByteArray encodeWindows1250(const QString& text)
             bytes += char(u);
             continue;
         }
-        char out = '?';
-        for (size_t i = 0; i < kWindows1250.size(); ++i) {
-            if (kWindows1250[i] == u) {
-                out = char(0x80 + i);
-                break;
-            }
-        }
-        bytes += out;
+        const auto found = bytesOf.constFind(u);
+        if (found == bytesOf.constEnd()) return std::nullopt;
+        bytes += *found;
     }
     return bytes;
 }
@@ -137,14 +139,13 @@ DecodedText decodeDataFile(const QByteArray& bytes)
     return decoded;
 }
 
-QByteArray encodeDataFile(const QString& text, TextEncoding encoding)
+std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding)
 {
-    switch (encoding) {
-    case TextEncoding::Windows1250: return encodeWindows1250(text);
-    case TextEncoding::Utf8WithBom: return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-    case TextEncoding::Utf8: break;
-    }
-    return text.toUtf8();
+    if (encoding == TextEncoding::Windows1250) return encodeWindows1250(text);
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    QByteArray bytes = utf8(text);
+    if (utf8.hasError()) return std::nullopt;
+    return bytes;
 }
 
 QList<QStringView> lineViews(const QString& text)

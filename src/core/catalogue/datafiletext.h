@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
+
 namespace tolvarin {
 
 struct DecodedText {
@@ -23,7 +25,10 @@ struct DecodedText {
 // Windows-1250, the Czech code page of older files. The whole file is decoded
 // in one step, so an incomplete sequence at its very end counts as invalid.
 DecodedText decodeDataFile(const QByteArray& bytes);
-QByteArray encodeDataFile(const QString& text, TextEncoding encoding);
+// The bytes of a text in an encoding, without a byte order mark; nothing when
+// a character cannot be written in it (Windows-1250 holds 251 characters
+// besides the controls, UTF-8 refuses a lone surrogate).
+std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding);
 
 // Lines end at CR LF, a lone CR or a lone LF; the end of the text ends the last
 // line, and a final line end does not start an empty line.

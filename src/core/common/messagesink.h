@@ -5,8 +5,8 @@
 namespace tolvarin {
 
 enum class MessageIcon { None, Information, Exclamation, Critical, Question };
-enum class MessageButtons { Ok, YesNo, AbortRetryIgnore };
-enum class MessageAnswer { Ok, Yes, No, Abort, Retry, Ignore };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, AbortRetryIgnore };
+enum class MessageAnswer { Ok, Yes, No, Cancel, Abort, Retry, Ignore };
 
 // Every message box of the program goes through this interface. The window
 // shows them with QMessageBox; tests record them. No core routine opens a window.

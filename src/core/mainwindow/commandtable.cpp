@@ -433,7 +433,7 @@ const EditModeTargets& editModeTargets()
         {C::CloseEditor, C::SaveEditor},
         {C::Reload, C::Preview, C::Magnifier, C::InfoPanel, C::PrefixView, C::RecordStart, C::RecordPause,
          C::RecordStop, C::Record, C::AsRemembered, C::Levels},
-        {Menu::EditUnits, Menu::AsView, Menu::Level},
+        {Menu::EditUnits, Menu::AsView, Menu::Level, Menu::Rows},
         {C::Font},
     };
     return targets;

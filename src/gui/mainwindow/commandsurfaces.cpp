@@ -98,12 +98,24 @@ QLabel* CommandSurfaces::panel(StatusPanel panel) const
     return panels_.value(int(panel));
 }
 
+// Leaving the editor gives the commands that it switched off the states they
+// had before, so that nothing comes on that had no use then.
 void CommandSurfaces::setEditorMode(bool editing)
 {
     const EditModeTargets& targets = editModeTargets();
+    if (editing && !editorMode_) {
+        enabledBeforeEditing_.clear();
+        for (Command command : targets.offWhileEditing) enabledBeforeEditing_.append(action(command)->isEnabled());
+        for (Menu submenu : targets.menusOffWhileEditing)
+            enabledBeforeEditing_.append(menu(submenu)->menuAction()->isEnabled());
+    }
+    editorMode_ = editing;
+    qsizetype before = 0;
     for (Command command : targets.onWhileEditing) action(command)->setEnabled(editing);
-    for (Command command : targets.offWhileEditing) action(command)->setEnabled(!editing);
-    for (Menu submenu : targets.menusOffWhileEditing) menu(submenu)->menuAction()->setEnabled(!editing);
+    for (Command command : targets.offWhileEditing)
+        action(command)->setEnabled(!editing && enabledBeforeEditing_.value(before++, true));
+    for (Menu submenu : targets.menusOffWhileEditing)
+        menu(submenu)->menuAction()->setEnabled(!editing && enabledBeforeEditing_.value(before++, true));
     for (Command command : targets.shownWhileEditing) {
         action(command)->setVisible(editing);
         if (QAction* separator = separatorsAfter_.value(int(command))) separator->setVisible(editing);

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QIcon>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -72,7 +73,8 @@ public:
     QLabel* panel(StatusPanel panel) const;
 
     // The data file editor opened (true) or closed (false): switches the
-    // commands that work only in one of the two modes.
+    // commands that work only in one of the two modes; closing gives them back
+    // the states they had when it opened.
     void setEditorMode(bool editing);
 
 signals:
@@ -102,6 +104,8 @@ private:
     QToolBar* toolBar_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     QHash<int, QLabel*> panels_;
+    bool editorMode_ = false;
+    QList<bool> enabledBeforeEditing_;  // the commands, then the menus, that editing switches off
 };
 
 }  // namespace tolvarin

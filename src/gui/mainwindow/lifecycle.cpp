@@ -7,6 +7,7 @@
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/splashwindow.h"
 #include "mainwindow/windowlayout.h"
+#include "settings/editorfont.h"
 #include "settings/settingsloader.h"
 #include "settings/windowsettings.h"
 
@@ -35,7 +36,10 @@ public:
     void setTopicListStyle(int style) override { window_.setLargeIcons(style == 0); }
     void showTopicList() override { window_.showTopicList(); }
     void showUnitList() override { window_.showUnitList(); }
-    void setEditorFont(const QString&, float, bool, bool) override {}  // the data file editor keeps its own font
+    void setEditorFont(const QString& name, float pointSize, bool bold, bool italic) override
+    {
+        window_.setEditorFont({name, pointSize, bold, italic});
+    }
 
 private:
     MainWindow& window_;

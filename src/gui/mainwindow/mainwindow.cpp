@@ -1,6 +1,8 @@
 #include "mainwindow/mainwindow.h"
 
 #include "catalogue/catalogueloader.h"
+#include "catalogue/datafileeditor.h"
+#include "catalogue/editordialogs.h"
 #include "catalogue/topictable.h"
 #include "common/apptitle.h"
 #include "conversion/clipboardaccess.h"
@@ -22,6 +24,7 @@
 #include "output/contexthelp.h"
 #include "output/helptopics.h"
 #include "output/helpwindow.h"
+#include "settings/editorfont.h"
 #include "settings/settingsrecord.h"
 
 #include <QAction>
@@ -33,6 +36,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextEdit>
 
@@ -104,6 +108,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     connectCommands();
     buildAsViewCommands(options.clipboard);
     buildHelp(options.help);
+    buildDataFileEditor(options.editorDialogs);
 
     const double dpi = logicalDpiX();
     setMinimumSize(twipsToPixels(layout::kMinWindowWidth, dpi), twipsToPixels(layout::kMinWindowHeight, dpi));
@@ -211,7 +216,7 @@ QList<std::pair<int, QString>> MainWindow::userTopicTitles() const
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!lifecycle_->quitRoutine()) {
+    if ((!lifecycle_->quitting() && !editor_->confirmUnsavedChanges()) || !lifecycle_->quitRoutine()) {
         event->ignore();
         return;
     }
@@ -294,13 +299,18 @@ void MainWindow::runCommand(Command command)
         case Command::Quit: close(); break;
         case Command::Copy: clipboardCommands_->copy(); break;
         case Command::Paste: clipboardCommands_->paste(); break;
-        case Command::Find: showSearch(); break;
+        case Command::Find:
+            if (editor_->isEditing()) editor_->find();
+            else showSearch();
+            break;
         case Command::HideActiveRow: view_->hideActive(); break;
         case Command::HideUnmarkedRows:
         case Command::RowsHideUnmarked: view_->hideUnmarked(); break;
         case Command::PreviousTopic: stepTopic(Step::Previous); break;
         case Command::NextTopic: stepTopic(Step::Next); break;
-        case Command::PrefixView: prefixView_->showPrefixes(); break;
+        case Command::PrefixView:
+            if (!editor_->isEditing()) prefixView_->showPrefixes();
+            break;
         case Command::AsBinary:
         case Command::AsOctal:
         case Command::AsHex:
@@ -316,6 +326,11 @@ void MainWindow::runCommand(Command command)
         case Command::RecordStop: recording_->stop(); break;
         case Command::CompactView: compact_->open(); break;
         case Command::Print: print_->print(); break;
+        case Command::EditMainFile: editor_->open(DataFileKind::Main); break;
+        case Command::EditUserFile: editor_->open(DataFileKind::User); break;
+        case Command::CloseEditor: editor_->close(); break;
+        case Command::SaveEditor: editor_->save(); break;
+        case Command::Font: chooseEditorFont(); break;
         case Command::Help: contextHelp_->showForFocus(); break;
         // The page of these commands is their own help number.
         case Command::HelpIndex:
@@ -346,12 +361,7 @@ void MainWindow::runCommand(Command command)
         case Command::OpenTopic: break;
         // Not built yet.
         case Command::OpenFile:
-        case Command::EditMainFile:
-        case Command::EditUserFile:
-        case Command::CloseEditor:
-        case Command::SaveEditor:
         case Command::ExtendedCopy:
-        case Command::Font:
         case Command::Calculator:
         case Command::Options:
         case Command::WhatsThis:
@@ -446,7 +456,8 @@ void MainWindow::reloadData()
     showReport(reloadCatalogue(*catalogue_, dataConfig_), *messages_);
     navigator_->setUnits(unitListEntries(*catalogue_));
     updateCounters();
-    if (currentSlot_ > 0) view_->fillGrid(currentSlot_);
+    // A save in the data file editor reloads too; the caret stays where the user is.
+    if (currentSlot_ > 0 && !editor_->isEditing()) view_->fillGrid(currentSlot_);
 }
 
 void MainWindow::fillNavigator()
@@ -505,7 +516,7 @@ void MainWindow::setPrecisionMode(int mode)
 void MainWindow::openCurrentTopic()
 {
     if (currentSlot_ < 1) return;
-    view_->fillGrid(currentSlot_);
+    fillTopic(currentSlot_);
     showConversionPanel();
     updateBackForward();
 }
@@ -530,7 +541,7 @@ void MainWindow::openTopic(int slot)
     showConversionPanel();
     currentSlot_ = slot;
     navigator_->selectTopic(slot);
-    view_->fillGrid(slot);
+    fillTopic(slot);
     updateBackForward();
 }
 
@@ -587,7 +598,7 @@ void MainWindow::showNavigatorList(NavigatorPanel::Page page)
 {
     const bool onScreen = isVisible();
     if (onScreen && page != NavigatorPanel::Page::Topics) showConversionPanel();
-    if (view_->slot() < 1) title_->setText(NavigatorPanel::selectionTitle(page));
+    if (view_->slot() < 1 && !editor_->isEditing()) title_->setText(NavigatorPanel::selectionTitle(page));
     navigator_->showPage(page, onScreen && isEnabled());
     if (QAction* shown = commands_->choice(Group::NavigatorList, int(page))) shown->setChecked(true);
     commands_->panel(StatusPanel::NavigatorList)->setText(NavigatorPanel::panelText(page));
@@ -624,7 +635,7 @@ void MainWindow::onTopicRenamed(int slot, const QString& title)
         QString caption = title;
         entry->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));  // a "&" is shown, not an access key
     }
-    if (view_->slot() == slot) {
+    if (view_->slot() == slot && !editor_->isEditing()) {
         title_->setText(QLatin1Char(' ') + title +
                         (catalogue_->isHidden(slot) ? QStringLiteral(" (skryto)") : QString()));
     }
@@ -728,7 +739,9 @@ void MainWindow::relayout()
     splitter_->setGeometry(toPixels(layout_.splitter, dpi));
     title_->setGeometry(toPixels(layout_.title, dpi));
     panel_->setGeometry(toPixels(layout_.conversionPanel, dpi));
-    panel_->setVisible(conversionShown_);
+    const bool editing = editor_ && editor_->isEditing();
+    panel_->setVisible(conversionShown_ && !editing);
+    if (editor_) editor_->setGeometry(toPixels(layout_.conversionPanel, dpi));
     infoPanel_->setGeometry(toPixels(layout_.infoPanel, dpi));
     infoPanel_->setVisible(input.infoPanelOn);
 }
@@ -824,6 +837,79 @@ void MainWindow::buildHelp(HelpOpener* help)
     ContextHelp::setHelpContext(infoPanel_, helpcontext::kInfoPanel);
     ContextHelp::setHelpContext(infoLine(), helpcontext::kPreview);
     ContextHelp::setHelpContext(title_, helpcontext::kTopicNavigation);
+}
+
+// ---- data file editor ----
+
+void MainWindow::buildDataFileEditor(EditorDialogs* dialogs)
+{
+    if (!dialogs) {
+        ownEditorDialogs_ = std::make_unique<QtEditorDialogs>();
+        dialogs = ownEditorDialogs_.get();
+    }
+    DataFileEditor::Window window;
+    window.commands = commands_;
+    window.title = title_;
+    window.messages = messages_;
+    window.files = &dataConfig_;
+    window.dialogs = dialogs;
+    window.currentTopic = [this] { return currentSlot_; };
+    window.reload = [this] { reloadData(); };
+    window.modeChanged = [this](bool editing) {
+        clipboardCommands_->setDataEditorShown(editing);
+        if (editing) {
+            recording_->stop();
+            compact_->closeView();
+        }
+        relayout();
+    };
+    window.returnToTopic = [this](int slot) { returnFromEditor(slot); };
+    editor_ = new DataFileEditor(std::move(window), client_);
+    editor_->setFont(editorFont(SettingsRecord()));
+    // While a data file is edited, printing prints its text.
+    print_->setEditorText([this] { return editor_->isEditing() ? editor_->textEdit() : nullptr; });
+    ContextHelp::setHelpContext(editor_->textEdit(), commandInfo(Command::EditMainFile).helpContext);
+}
+
+void MainWindow::setEditorFont(const EditorFont& font) { editor_->setFont(font); }
+
+// While the data file editor is shown, opening a topic moves its caret to the
+// topic's lines instead of filling the hidden grid.
+void MainWindow::fillTopic(int slot)
+{
+    if (editor_->isEditing()) editor_->showTopic(slot);
+    else view_->fillGrid(slot);
+}
+
+// The topic open before editing, or the start screen when there was none or
+// the saved files left it without units.
+void MainWindow::returnFromEditor(int slot)
+{
+    if (slot >= 1 && slot <= kLastSlot && catalogue_->count(slot) > 0) {
+        currentSlot_ = slot;
+        navigator_->selectTopic(slot);
+        openCurrentTopic();
+        return;
+    }
+    currentSlot_ = 0;
+    conversionShown_ = false;
+    title_->setText(QLatin1Char(' ') + welcomeTitle());
+    relayout();
+    updateBackForward();
+    navigator_->topicList()->setFocus();
+}
+
+void MainWindow::chooseEditorFont()
+{
+    const std::optional<EditorFont> font = editor_->chooseFont();
+    if (!font) return;
+    SettingsStore& store = lifecycle_->store();
+    saveEditorFont(store, lifecycle_->settings(), *font, locale_);
+    if (!store.flush()) {
+        messages_->show(MessageIcon::Exclamation, appTitle(),
+                        QStringLiteral("Písmo editoru se nepodařilo uložit do souboru nastavení ") +
+                            QDir::toNativeSeparators(store.fileName()) + QLatin1Char('.'));
+    }
 }
 
 }  // namespace tolvarin

@@ -25,6 +25,9 @@ class ClipboardAccess;
 class ClipboardCommands;
 class CommandSurfaces;
 class CompactView;
+class DataFileEditor;
+class EditorDialogs;
+struct EditorFont;
 class ConversionGrid;
 class ConversionPanel;
 class ContextHelp;
@@ -48,6 +51,7 @@ struct MainWindowOptions {
     RecordingFileChooser recordingFile;    // default: the save dialog
     HelpOpener* help = nullptr;            // default: the program's help window
     PrintServices print;                   // default: the user's data folder and the system's printers
+    EditorDialogs* editorDialogs = nullptr;  // default: Qt's font dialog and text prompt
 };
 
 // The main window: wires the catalogue, the conversion grid, the navigator
@@ -139,6 +143,10 @@ public:
     // ---- help ----
     HelpOpener& help() const { return *help_; }
 
+    // ---- data file editor ----
+    DataFileEditor* dataFileEditor() const { return editor_; }
+    void setEditorFont(const EditorFont& font);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -170,6 +178,12 @@ private:
 
     // ---- help ----
     void buildHelp(HelpOpener* help);
+
+    // ---- data file editor ----
+    void buildDataFileEditor(EditorDialogs* dialogs);
+    void fillTopic(int slot);
+    void returnFromEditor(int slot);
+    void chooseEditorFont();
 
     std::unique_ptr<UnitCatalogue> catalogue_;
     std::unique_ptr<Lifecycle> lifecycle_;
@@ -209,6 +223,10 @@ private:
     std::unique_ptr<HelpOpener> ownHelp_;
     HelpOpener* help_ = nullptr;
     ContextHelp* contextHelp_ = nullptr;
+
+    // ---- data file editor ----
+    std::unique_ptr<EditorDialogs> ownEditorDialogs_;
+    DataFileEditor* editor_ = nullptr;
 };
 
 }  // namespace tolvarin

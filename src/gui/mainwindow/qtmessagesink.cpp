@@ -24,6 +24,7 @@ QMessageBox::StandardButton toQt(MessageAnswer answer)
     case MessageAnswer::Ok: return QMessageBox::Ok;
     case MessageAnswer::Yes: return QMessageBox::Yes;
     case MessageAnswer::No: return QMessageBox::No;
+    case MessageAnswer::Cancel: return QMessageBox::Cancel;
     case MessageAnswer::Abort: return QMessageBox::Abort;
     case MessageAnswer::Retry: return QMessageBox::Retry;
     case MessageAnswer::Ignore: return QMessageBox::Ignore;
@@ -53,12 +54,14 @@ MessageAnswer QtMessageSink::ask(MessageIcon icon, const QString& title, const Q
 {
     QMessageBox::StandardButtons set = QMessageBox::Ok;
     if (buttons == MessageButtons::YesNo) set = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == MessageButtons::YesNoCancel) set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     if (buttons == MessageButtons::AbortRetryIgnore) set = QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
     QMessageBox box(toQt(icon), title, displayText(text), set, parent_);
     box.setDefaultButton(toQt(defaultAnswer));
     switch (box.exec()) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
     case QMessageBox::Abort: return MessageAnswer::Abort;
     case QMessageBox::Retry: return MessageAnswer::Retry;
     case QMessageBox::Ignore: return MessageAnswer::Ignore;
