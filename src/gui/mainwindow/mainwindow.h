@@ -33,6 +33,8 @@ class InfoLineLabel;
 class Lifecycle;
 struct SettingsRecord;
 class MagnifierPanel;
+class OptionsCommand;
+class OptionsDialogServices;
 class PrefixViewCommand;
 class SplitterBar;
 
@@ -46,6 +48,7 @@ struct MainWindowOptions {
     ClipboardAccess* clipboard = nullptr;  // default: the system clipboard
     RecordingFileChooser recordingFile;    // default: the save dialog
     HelpOpener* help = nullptr;            // default: the program's help window
+    OptionsDialogServices* optionsServices = nullptr;  // default: the desktop's choosers, a modal loop
 };
 
 // The main window: wires the catalogue, the conversion grid, the navigator
@@ -136,6 +139,9 @@ public:
     // ---- help ----
     HelpOpener& help() const { return *help_; }
 
+    // ---- options ----
+    OptionsCommand* optionsCommand() const { return options_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -205,6 +211,9 @@ private:
     std::unique_ptr<HelpOpener> ownHelp_;
     HelpOpener* help_ = nullptr;
     ContextHelp* contextHelp_ = nullptr;
+
+    // ---- options ----
+    OptionsCommand* options_ = nullptr;
 };
 
 }  // namespace tolvarin
