@@ -8,6 +8,7 @@
 #include "mainwindow/infolinelabel.h"
 #include "mainwindow/mainwindow.h"
 #include "output/helpwindow.h"
+#include "settings/optionsdialog.h"
 #include "support/testfiles.h"
 
 #include <QAction>
@@ -85,8 +86,16 @@ inline QStringList userTestFile()
     return {u("'U1=Frekvence"), u("1|hertz|Hz|1|"), u("1|kilohertz|kHz|1000|")};
 }
 
+// The options dialog closed at once by Storno: no window test waits on it.
+class ClosedOptionsDialog : public OptionsDialogServices {
+public:
+    std::optional<QString> chooseDataFile(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return std::nullopt; }
+    void runModal(QDialog&) override {}
+};
+
 // The options of a window under test: its data and settings in the test's
-// folder, no splash, messages recorded.
+// folder, no splash, messages recorded, the options dialog never modal.
 inline MainWindowOptions testWindowOptions(const TestFolder& folder, const QLocale& locale, MessageSink* messages)
 {
     MainWindowOptions options;
@@ -96,6 +105,8 @@ inline MainWindowOptions testWindowOptions(const TestFolder& folder, const QLoca
     options.settingsFile = folder.path(QStringLiteral("settings.ini"));
     options.instanceLockFile = folder.path(QStringLiteral("instance.lock"));
     options.showSplash = false;
+    static ClosedOptionsDialog closedOptions;
+    options.optionsServices = &closedOptions;
     return options;
 }
 

@@ -432,7 +432,7 @@ const EditModeTargets& editModeTargets()
     static const EditModeTargets targets = {
         {C::CloseEditor, C::SaveEditor},
         {C::Reload, C::Preview, C::Magnifier, C::InfoPanel, C::PrefixView, C::RecordStart, C::RecordPause,
-         C::RecordStop, C::Record, C::AsRemembered, C::Levels},
+         C::RecordStop, C::Record, C::AsRemembered, C::Levels, C::Options},
         {Menu::EditUnits, Menu::AsView, Menu::Level, Menu::Rows},
         {C::Font},
     };

@@ -8,6 +8,7 @@
 #include "mainwindow/splashwindow.h"
 #include "mainwindow/windowlayout.h"
 #include "settings/editorfont.h"
+#include "settings/optionscommand.h"
 #include "settings/settingsloader.h"
 #include "settings/windowsettings.h"
 
@@ -85,7 +86,7 @@ bool Lifecycle::startUp(const QStringList& arguments)
     window_.applySettings(settings_);
 
     if (arguments.join(QLatin1Char(' ')).contains(QLatin1String("SETUP"), Qt::CaseInsensitive)) {
-        // The options dialog is not there yet; the user is asked to start again.
+        window_.optionsCommand()->openForSetup();
         messages_.show(MessageIcon::Information, appTitle(), QStringLiteral("Spusťte aplikaci znovu."));
         if (quitRoutine()) return false;
     }

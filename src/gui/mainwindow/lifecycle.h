@@ -44,6 +44,7 @@ public:
     SettingsRecord& settings() { return settings_; }
     SettingsStore& store() { return *store_; }
     const RunClock& clock() const { return clock_; }
+    RunClock& runClock() { return clock_; }  // the statistics reset starts the run again
 
 private:
     bool anotherInstanceRunning();

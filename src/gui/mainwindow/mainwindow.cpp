@@ -25,6 +25,8 @@
 #include "output/helptopics.h"
 #include "output/helpwindow.h"
 #include "settings/editorfont.h"
+#include "settings/colourvalue.h"
+#include "settings/optionscommand.h"
 #include "settings/settingsrecord.h"
 
 #include <QAction>
@@ -56,20 +58,6 @@ QRect toPixels(const TwipsRect& r, double dpi)
 }
 
 QString withoutAccessKey(QString caption) { return caption.remove(QLatin1Char('&')); }
-
-// A stored colour: a system colour reference (high bit set, index in the low
-// byte) or an RGB value with red in the low byte. The highlighted-text
-// reference of the default marks the value in the highlight colour, which
-// stays readable on the grid's light background.
-QColor storedColour(qint32 stored)
-{
-    const auto bits = quint32(stored);
-    if (bits & 0x80000000u) {
-        const bool windowText = (bits & 0xFFu) == 8;
-        return QApplication::palette().color(windowText ? QPalette::WindowText : QPalette::Highlight);
-    }
-    return QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF));
-}
 
 }  // namespace
 
@@ -119,6 +107,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     Lifecycle::Options lifecycleOptions{options.settingsFile, options.instanceLockFile, folder, locale_,
                                         options.showSplash};
     lifecycle_ = std::make_unique<Lifecycle>(*this, *messages_, lifecycleOptions);
+    options_ = new OptionsCommand(*this, *messages_, locale_, options.optionsServices, this);
 }
 
 bool MainWindow::startUp(const QStringList& arguments) { return lifecycle_->startUp(arguments); }
@@ -128,7 +117,8 @@ void MainWindow::applySettings(const SettingsRecord& settings)
     DisplayFormat format = view_->format();
     format.fixedPattern = settings.fixedPattern.isEmpty() ? fixedDecimalsPattern(settings.fixedDecimals) : settings.fixedPattern;
     view_->setFormat(format);
-    view_->setColouring(settings.colourEnteredCell == 1, storedColour(settings.enteredCellColour));
+    view_->setColouring(settings.colourEnteredCell == 1,
+                        colourFromStored(settings.enteredCellColour, QApplication::palette()));
     setConversionCount(settings.conversionCount);
     representationSettings_ = {settings.ownBase, settings.ownBasePlaces, settings.fractionSensitivity};
 }
@@ -331,6 +321,7 @@ void MainWindow::runCommand(Command command)
         case Command::CloseEditor: editor_->close(); break;
         case Command::SaveEditor: editor_->save(); break;
         case Command::Font: chooseEditorFont(); break;
+        case Command::Options: options_->open(); break;
         case Command::Help: contextHelp_->showForFocus(); break;
         // The page of these commands is their own help number.
         case Command::HelpIndex:
@@ -363,7 +354,6 @@ void MainWindow::runCommand(Command command)
         case Command::OpenFile:
         case Command::ExtendedCopy:
         case Command::Calculator:
-        case Command::Options:
         case Command::WhatsThis:
         case Command::HomePage:
         case Command::Feedback:

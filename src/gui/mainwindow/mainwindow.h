@@ -37,6 +37,8 @@ class InfoLineLabel;
 class Lifecycle;
 struct SettingsRecord;
 class MagnifierPanel;
+class OptionsCommand;
+class OptionsDialogServices;
 class PrefixViewCommand;
 class SplitterBar;
 
@@ -52,6 +54,7 @@ struct MainWindowOptions {
     HelpOpener* help = nullptr;            // default: the program's help window
     PrintServices print;                   // default: the user's data folder and the system's printers
     EditorDialogs* editorDialogs = nullptr;  // default: Qt's font dialog and text prompt
+    OptionsDialogServices* optionsServices = nullptr;  // default: the desktop's choosers, a modal loop
 };
 
 // The main window: wires the catalogue, the conversion grid, the navigator
@@ -146,6 +149,8 @@ public:
     // ---- data file editor ----
     DataFileEditor* dataFileEditor() const { return editor_; }
     void setEditorFont(const EditorFont& font);
+    // ---- options ----
+    OptionsCommand* optionsCommand() const { return options_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -227,6 +232,8 @@ private:
     // ---- data file editor ----
     std::unique_ptr<EditorDialogs> ownEditorDialogs_;
     DataFileEditor* editor_ = nullptr;
+    // ---- options ----
+    OptionsCommand* options_ = nullptr;
 };
 
 }  // namespace tolvarin
