@@ -51,7 +51,6 @@ protected:
         QTest::keyClick(list, Qt::Key_F2);
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         ASSERT_NE(editor, nullptr) << "F2 opens no editor";
-        EXPECT_GE(editor->width(), editor->fontMetrics().horizontalAdvance(editor->text()));  // the whole title
         editor->selectAll();
         QTest::keyClick(editor, Qt::Key_Delete);
         editor->insert(text);  // typed, but QTest types ASCII only
