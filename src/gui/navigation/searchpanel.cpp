@@ -132,8 +132,8 @@ void SearchPanel::search(const QString& key)
 {
     const BusyPointer busy;
     results_->clear();
-    if (!catalogue_) return;
-    searched_ = true;
+    searched_ = catalogue_ && !key.isEmpty();  // an empty text searches nothing
+    if (!searched_) return;
     lastKey_ = key;
     const QColor similar = mutedTextColour(results_->palette().color(QPalette::Active, QPalette::Text),
                                            results_->palette().color(QPalette::Active, QPalette::Base));

@@ -262,6 +262,8 @@ TEST_F(NavigatorTest, SearchListsExactThenSimilarOrSaysNothingWasFound)
     QTest::mouseClick(search()->cancelButton(), Qt::LeftButton);
     EXPECT_FALSE(nav()->searchShown());
     EXPECT_EQ(resultTexts(), QStringList({u("centimetr"), u("centimetr")})) << "the results stay until the next search";
+    find(QString());  // an empty text searches nothing
+    EXPECT_TRUE(resultTexts().isEmpty());
 }
 
 // A result opens the unit it shows however the topic's rows have moved.
