@@ -3,6 +3,7 @@
 // The main window over small data files, shown offscreen, for the GUI tests
 // of the window and of the navigator.
 #include "common/recordingmessagesink.h"
+#include "conversion/clipboardaccess.h"
 #include "conversion/conversiongrid.h"
 #include "mainwindow/commandsurfaces.h"
 #include "mainwindow/infolinelabel.h"
@@ -57,9 +58,12 @@ inline void chooseFromDropDown(QToolButton* button, QAction* entry)
     button->showMenu();
 }
 
+// Lengths (with units of levels 2 and 3), areas, a long topic 3 whose names
+// share no letters with "metr", angles, temperatures and a prefix topic long
+// enough to scroll, its first row the factor 1.
 inline QStringList mainTestFile()
 {
-    return {
+    QStringList lines = {
         u("'test data"),
         u("1|metr|m|1|Základní jednotka délky.|True"),
         u("1|kilometr|km|1000|Tisíc metrů."),
@@ -76,14 +80,22 @@ inline QStringList mainTestFile()
         u("16|stupeň Fahrenheita|°F|5/9|"),
         u("16|stupeň Rankina|°R|5/9|"),
         u("16|stupeň Réaumura|°Ré|1.25|"),
-        u("26|jedna||1||True"),
-        u("26|kilo|k|1000|"),
     };
+    for (int n = 1; n <= 40; ++n) lines << u("3|nádoba %1|n%1|%1|").arg(n) + (n == 1 ? u("|True") : QString());
+    for (const char* prefix : {"jedna||1||True", "exa|E|1E18|", "peta|P|1E15|", "tera|T|1E12|", "giga|G|1E9|",
+                               "mega|M|1E6|", "kilo|k|1000|", "hekto|h|100|", "deka|da|10|", "deci|d|0.1|",
+                               "centi|c|0.01|", "mili|m|0.001|", "mikro|µ|1E-6|", "nano|n|1E-9|", "piko|p|1E-12|",
+                               "femto|f|1E-15|", "atto|a|1E-18|", "zepto|z|1E-21|", "yokto|y|1E-24|",
+                               "ronto|r|1E-27|", "quekto|q|1E-30|", "setina quekta||1E-32|"})
+        lines << u("26|") + u(prefix);
+    return lines;
 }
 
+// User topics 1 and 3 (no 2).
 inline QStringList userTestFile()
 {
-    return {u("'U1=Frekvence"), u("1|hertz|Hz|1|"), u("1|kilohertz|kHz|1000|")};
+    return {u("'U1=Frekvence"), u("1|hertz|Hz|1|"), u("1|kilohertz|kHz|1000|"), u("'U3=Zrychlení"),
+            u("3|metr za sekundu na druhou|m/s²|1|"), u("3|gal|Gal|0.01|")};
 }
 
 // The options dialog closed at once by Storno: no window test waits on it.
@@ -110,6 +122,23 @@ inline MainWindowOptions testWindowOptions(const TestFolder& folder, const QLoca
     return options;
 }
 
+// The clipboard of a test: the system clipboard is never touched.
+class MemoryClipboard : public ClipboardAccess {
+public:
+    QString text() const override { return text_; }
+    void setText(const QString& text) override
+    {
+        text_ = text;
+        if (handler_) handler_();
+    }
+    bool hasText() const override { return !text_.isEmpty(); }
+    void setChangeHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+
+private:
+    QString text_;
+    std::function<void()> handler_;
+};
+
 // The help numbers a window asked to open, in order; no help window is shown.
 class RecordingHelp : public HelpOpener {
 public:
@@ -132,6 +161,7 @@ protected:
         MainWindowOptions options =
             testWindowOptions(folder, QLocale(QLocale::Czech, QLocale::CzechRepublic), &messages);
         options.help = &help;
+        options.clipboard = &clipboard;
         adjustOptions(options);
         window = std::make_unique<MainWindow>(options);
         ASSERT_TRUE(window->startUp());
@@ -150,6 +180,7 @@ protected:
     TestFolder folder;
     RecordingMessageSink messages;
     RecordingHelp help;
+    MemoryClipboard clipboard;
     std::unique_ptr<MainWindow> window;
 };
 

@@ -14,4 +14,7 @@ inline QString appCaption()
            QString::number(TOLVARIN_VERSION_MINOR);
 }
 
+// "1.0.0": the whole version of the build, as the splash shows it.
+inline QString appVersion() { return QStringLiteral(TOLVARIN_VERSION); }
+
 }  // namespace tolvarin

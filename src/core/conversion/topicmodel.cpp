@@ -44,6 +44,9 @@ QVariant TopicModel::data(const QModelIndex& index, int role) const
         if (index.column() == ValueColumn) return int(isMarked(row) ? Marker::Marked : Marker::None);
         return int(Marker::None);
     case EnteredRole: return index.column() == ValueColumn && colouring_ && enteredRow_ == row;
+    case Qt::ToolTipRole:  // the information the name's marker stands for
+        if (index.column() == NameColumn && !u.info.isEmpty()) return u.info;
+        return {};
     default: return {};
     }
 }

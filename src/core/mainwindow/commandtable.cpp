@@ -378,30 +378,17 @@ const std::vector<ToolbarItem>& toolbarLayout()
 
 const std::vector<ToolbarImage>& toolbarImages()
 {
+    // The program draws every picture itself, so that the toolbar is one set
+    // whatever icon theme the desktop has.
     static const std::vector<ToolbarImage> images = {
-        {QStringLiteral("Otevrit"), QStringLiteral("document-open")},
-        {QStringLiteral("Ulozit"), QStringLiteral("document-save")},
-        {QStringLiteral("Tisk"), QStringLiteral("document-print")},
-        {QStringLiteral("Kopirovat"), QStringLiteral("edit-copy")},
-        {QStringLiteral("Vlozit"), QStringLiteral("edit-paste")},
-        {QStringLiteral("Nahled"), QStringLiteral("view-preview")},
-        {QStringLiteral("Lupa"), QStringLiteral("zoom-in")},
-        {QStringLiteral("Info"), QStringLiteral("dialog-information")},
-        {QStringLiteral("Zpet"), QStringLiteral("go-previous")},
-        {QStringLiteral("Vpred"), QStringLiteral("go-next")},
-        {QStringLiteral("Uroven"), QStringLiteral("view-filter")},
-        {QStringLiteral("Start"), QStringLiteral("media-playback-start")},
-        {QStringLiteral("Pause"), QStringLiteral("media-playback-pause")},
-        {QStringLiteral("Stop"), QStringLiteral("media-playback-stop")},
-        {QStringLiteral("Rec"), QStringLiteral("media-record")},
-        {QStringLiteral("Napoveda"), QStringLiteral("help-contents")},
-        // The representations have no counterpart in icon themes.
-        {QStringLiteral("AktualniJako"), QString()},
-        {QStringLiteral("Bin"), QString()},
-        {QStringLiteral("Oct"), QString()},
-        {QStringLiteral("Hex"), QString()},
-        {QStringLiteral("Zlomek"), QString()},
-        {QStringLiteral("Romanus"), QString()},
+        {QStringLiteral("Otevrit")}, {QStringLiteral("Ulozit")},   {QStringLiteral("Tisk")},
+        {QStringLiteral("Kopirovat")}, {QStringLiteral("Vlozit")}, {QStringLiteral("Nahled")},
+        {QStringLiteral("Lupa")},    {QStringLiteral("Info")},     {QStringLiteral("Zpet")},
+        {QStringLiteral("Vpred")},   {QStringLiteral("Uroven")},   {QStringLiteral("Start")},
+        {QStringLiteral("Pause")},   {QStringLiteral("Stop")},     {QStringLiteral("Rec")},
+        {QStringLiteral("Napoveda")}, {QStringLiteral("AktualniJako")}, {QStringLiteral("Bin")},
+        {QStringLiteral("Oct")},     {QStringLiteral("Hex")},      {QStringLiteral("Zlomek")},
+        {QStringLiteral("Romanus")},
     };
     return images;
 }

@@ -176,12 +176,10 @@ struct ToolbarItem {
 };
 const std::vector<ToolbarItem>& toolbarLayout();
 
-// The toolbar's image list: a picture key and the freedesktop icon name
-// tried first (empty: our own picture only). Our picture of key K is the
+// The toolbar's image list: the picture keys. The picture of key K is the
 // resource ":/toolbar/K.svg".
 struct ToolbarImage {
     QString key;
-    QString themeName;
 };
 const std::vector<ToolbarImage>& toolbarImages();
 const ToolbarImage* findToolbarImage(const QString& key);

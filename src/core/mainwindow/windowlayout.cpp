@@ -13,9 +13,10 @@ int pixelsToTwips(int pixels, double dpi) { return int(std::lround(pixels * 1440
 int clampWindowWidth(int width) { return std::max(width, kMinWindowWidth); }
 int clampWindowHeight(int height) { return std::max(height, kMinWindowHeight); }
 
-int clampNavigatorWidth(int width, int windowWidth)
+int clampNavigatorWidth(int width, int windowWidth, int minWidth)
 {
-    if (width < kMinNavigatorWidth) width = kMinNavigatorWidth;
+    minWidth = std::max(minWidth, kMinNavigatorWidth);
+    if (width < minWidth) width = minWidth;
     if (windowWidth - width < kMinConversionWidth) width = windowWidth - kMinConversionWidth;
     return std::max(width, kMinNavigatorWidth);
 }
@@ -49,13 +50,24 @@ ConversionPanelLayout computeConversionPanelLayout(int panelWidth, int panelHeig
     const int gridHeight = std::max(0, panelHeight - 320);
     out.grid = {110, 0, gridWidth, gridHeight};
     out.infoLine = {110, gridHeight + 40, gridWidth, 260};
-    out.marker = {out.grid.left + gridWidth - kMarkerSize, 0, kMarkerSize, kMarkerSize};
+    out.marker = {out.grid.left + gridWidth - scrollBarWidth - kMarkerSize, 0, kMarkerSize, kMarkerSize};
 
     const int base = std::max(0, gridWidth - 200);
     out.columnWidths[0] = int(base * 0.47);
     out.columnWidths[1] = int(base * 0.15);
     out.columnWidths[2] = std::max(0, gridWidth - out.columnWidths[0] - out.columnWidths[1] - scrollBarWidth);
     return out;
+}
+
+QString fitInfoText(const QString& text, int maxWidth, const std::function<int(const QString&)>& widthOf)
+{
+    QString caption = text;
+    bool cut = false;
+    while (!caption.isEmpty() && widthOf(caption) > maxWidth) {
+        caption = caption.left(caption.size() - 2).trimmed();
+        cut = true;
+    }
+    return cut ? caption + QStringLiteral("…") : caption;
 }
 
 }  // namespace tolvarin

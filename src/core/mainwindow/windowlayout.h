@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+#include <functional>
+
 namespace tolvarin {
 
 // The main window is laid out by arithmetic in twips (1/1440 inch), not by a
@@ -24,7 +28,7 @@ constexpr int kDefaultNavigatorWidth = 1700;
 constexpr int kMagnifierHeight = 1200;
 constexpr int kInfoPanelHeight = 855;
 constexpr int kTitleHeight = 300;
-constexpr int kSplitterWidth = 45;
+constexpr int kSplitterWidth = 90;  // 6 pixels at 96 dpi: a handle a user can see and grab
 constexpr int kMarkerSize = 180;
 }  // namespace layout
 
@@ -37,8 +41,9 @@ int clampWindowWidth(int width);
 int clampWindowHeight(int height);
 
 // The navigator's width (with the splitter: the left edge of the conversion
-// area) keeps the navigator at least 550 wide and the conversion area 4000.
-int clampNavigatorWidth(int width, int windowWidth);
+// area) keeps the navigator at least minWidth (550 or what its tabs and a
+// usable list need) and the conversion area 4000; the conversion area wins.
+int clampNavigatorWidth(int width, int windowWidth, int minWidth = layout::kMinNavigatorWidth);
 
 struct MainLayoutInput {
     int clientWidth = 0;   // the window's client area below the toolbar, above the status bar
@@ -70,7 +75,12 @@ struct ConversionPanelLayout {
 
 // Inside the conversion panel: the grid, the information line under it and the
 // grid's column widths (47 % name, 15 % symbol, the rest for the value less a
-// vertical scroll bar).
+// vertical scroll bar). The marker "Další jednotky" stands at the grid's top
+// right corner, beside the scroll bar rather than over its arrow.
 ConversionPanelLayout computeConversionPanelLayout(int panelWidth, int panelHeight, int scrollBarWidth);
+
+// The cut of the information line: while the text is wider than maxWidth it
+// loses its last two characters and surrounding blanks; a cut text ends in "…".
+QString fitInfoText(const QString& text, int maxWidth, const std::function<int(const QString&)>& widthOf);
 
 }  // namespace tolvarin

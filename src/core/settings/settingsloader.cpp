@@ -171,10 +171,12 @@ SettingsRecord Loader::run()
 
     if (loadInt16(s_.gridLines, start, "Grid")) window_.setGridLines(gridLinesShown(s_.gridLines));
 
-    if (loadInt16(s_.ownBase, start, "NumBase", 2, 32)) window_.setOwnBaseCaption(ownBaseCaption(s_.ownBase));
+    // The number systems and the fractions answer a base, places or a
+    // sensitivity they cannot use with their own range message when used.
+    if (loadInt16(s_.ownBase, start, "NumBase")) window_.setOwnBaseCaption(ownBaseCaption(s_.ownBase));
 
-    loadInt16(s_.ownBasePlaces, start, "NumBaseDec", 1, 16);
-    loadInt16(s_.fractionSensitivity, general, "ZCitlivost", 1, 9);
+    loadInt16(s_.ownBasePlaces, start, "NumBaseDec");
+    loadInt16(s_.fractionSensitivity, general, "ZCitlivost");
 
     loadFixedDecimals();
 
@@ -212,6 +214,9 @@ SettingsRecord Loader::run()
     loadBoolean(s_.editorFontItalic, edit, "FontItalic");
     window_.setEditorFont(s_.editorFontName, s_.editorFontSize, s_.editorFontBold, s_.editorFontItalic);
 
+    // The statistics are the user's history: an Abort about another key does
+    // not reset them; they are read from the store all the same.
+    aborted_ = false;
     loadInt32(s_.launchCount, start, "Spusteno");
     loadInt32(s_.conversionCount, general, "Prevedeno");
     return s_;

@@ -53,7 +53,7 @@ struct SettingProblem {
 
 // What the user decides about a setting that cannot be loaded.
 enum class LoadAnswer {
-    Abort,   // stop reading the store: this and every later key takes its default
+    Abort,   // stop reading the store: this and every later key but the statistics takes its default
     Retry,   // read the key again
     Ignore,  // skip the key: the field keeps its default and the window is not told
 };
@@ -71,10 +71,12 @@ struct SettingsLoadContext {
 // a settings record and applies them to the window, key by key in a fixed
 // order. A stored text that cannot be loaded is a problem the question
 // decides; after Abort the window is set up for the defaults of the keys not
-// read, so that the record and the window agree.
-// Keys whose value indexes a list are checked against their range: NumBase
-// 2..32, NumBaseDec 1..16, ZCitlivost 1..9, Fix 0..9, Uroven 0..3,
-// Presnost 0..3, Tema -1..26, FontSize above 0 up to 2048.
+// read, so that the record and the window agree. The statistics "Spusteno"
+// and "Prevedeno" are read even after an Abort.
+// Keys whose value indexes a list are checked against their range: Fix 0..9,
+// Uroven 0..3, Presnost 0..3, Tema -1..26, FontSize above 0 up to 2048.
+// NumBase, NumBaseDec and ZCitlivost take any whole number: their commands
+// refuse a value they cannot use with their range message.
 SettingsRecord loadSettings(const SettingsStore& store, SettingsApplier& applier, const SettingProblemQuestion& ask,
                             const SettingsLoadContext& context);
 

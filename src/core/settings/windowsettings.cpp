@@ -4,6 +4,7 @@
 #include "settings/settingsrecord.h"
 #include "settings/settingvalues.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -34,19 +35,23 @@ int storedWholeNumber(const SettingsStore& store, const char* key, int defaultVa
 
 }  // namespace
 
-WindowPlacement restoredPlacement(const SettingsStore& store, int screenWidth, int screenHeight, const QLocale& locale)
+WindowPlacement restoredPlacement(const SettingsStore& store, const TwipsRect& screen, const QLocale& locale)
 {
     WindowPlacement p;
-    p.left = storedLength(store, "Left", screenWidth / 2 - kDesignedWindowWidth / 2, locale);
-    if (p.left > screenWidth) p.left = screenWidth - kScreenEdgePullBack;
-    p.top = storedLength(store, "Top", screenHeight / 2 - kDesignedWindowHeight / 2, locale);
-    if (p.top > screenHeight) p.top = screenHeight - kScreenEdgePullBack;
-    p.width = storedLength(store, "Width", kDesignedWindowWidth, locale);
-    p.height = storedLength(store, "Height", kDesignedWindowHeight, locale);
+    p.width = storedLength(store, "Width", std::max(kDesignedWindowWidth, screen.width * 2 / 3), locale);
+    p.height = storedLength(store, "Height", std::max(kDesignedWindowHeight, screen.height * 2 / 3), locale);
+    const int right = screen.left + screen.width;
+    const int bottom = screen.top + screen.height;
+    p.left = storedLength(store, "Left", std::max(screen.left, screen.left + screen.width / 2 - p.width / 2), locale);
+    if (p.left > right) p.left = right - kScreenEdgePullBack;
+    p.top = storedLength(store, "Top", std::max(screen.top, screen.top + screen.height / 2 - p.height / 2), locale);
+    if (p.top > bottom) p.top = bottom - kScreenEdgePullBack;
     p.windowState = storedWholeNumber(store, "WindowState", 0, 0, 2, locale);
-    p.navigatorWidth =
-        storedWholeNumber(store, "Vlevo", WindowPlacement().navigatorWidth, std::numeric_limits<qint16>::min(),
-                          std::numeric_limits<qint16>::max(), locale);
+    constexpr int kNotStored = std::numeric_limits<int>::min();
+    const int navigatorWidth = storedWholeNumber(store, "Vlevo", kNotStored, std::numeric_limits<qint16>::min(),
+                                                 std::numeric_limits<qint16>::max(), locale);
+    p.navigatorWidthFitted = navigatorWidth == kNotStored;
+    if (!p.navigatorWidthFitted) p.navigatorWidth = navigatorWidth;
     return p;
 }
 

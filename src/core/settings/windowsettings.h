@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/windowlayout.h"
 #include "settings/settingsstore.h"
 
 #include <QList>
@@ -17,23 +18,28 @@ struct WindowPlacement {
     int height = 6285;
     int windowState = 0;        // 0 normal, 1 minimised, 2 maximised
     int navigatorWidth = 1700;  // "Vlevo": the left edge of the conversion area
+    // No "Vlevo" was stored: the window makes the navigator as wide as its titles need.
+    bool navigatorWidthFitted = false;
     bool operator==(const WindowPlacement&) const = default;
 };
 
-// The size the main window is designed with; a first start centres it.
+// The size the main window is designed with: the least a first start gives it.
 constexpr int kDesignedWindowWidth = 7590;
 constexpr int kDesignedWindowHeight = 6285;
 // A stored edge beyond the screen is pulled back this far before the screen's edge.
 constexpr int kScreenEdgePullBack = 100;
 
-// Start-up: the placement to restore on a screen of the given size in twips.
-// Missing keys: the designed size centred on the screen, state normal, Vlevo
-// 1700. A stored Left beyond the screen's width (Top beyond its height) is
-// pulled back 100 twips before that edge. A stored text that is not a number,
-// a state other than 0..2 or a length beyond the int range takes the key's
-// default (start-up skips what fails). Width, height and Vlevo are clamped
-// by the window's layout, not here.
-WindowPlacement restoredPlacement(const SettingsStore& store, int screenWidth, int screenHeight, const QLocale& locale);
+// Start-up: the placement to restore on the screen's available area, in twips.
+// A first start (no stored size) gives the window two thirds of the area's
+// width and height, never less than the designed size, centred in the area
+// and not above or left of it; state normal; without a stored Vlevo the
+// navigator is fitted to its titles (navigatorWidthFitted). A stored placement
+// is used as it is, except that a stored Left beyond the area's right edge
+// (Top beyond its bottom) is pulled back 100 twips before that edge. A stored
+// text that is not a number, a state other than 0..2 or a length beyond the
+// int range takes the key's default (start-up skips what fails). Width, height
+// and Vlevo are clamped by the window's layout, not here.
+WindowPlacement restoredPlacement(const SettingsStore& store, const TwipsRect& screen, const QLocale& locale);
 
 // Exit: "WindowState", then "Left", "Top", "Height", "Width" of the normal
 // window, then "Vlevo" (section "Start"), as whole numbers.

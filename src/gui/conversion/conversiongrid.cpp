@@ -1,5 +1,6 @@
 #include "conversion/conversiongrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -13,7 +14,8 @@ namespace {
 
 // Paints a cell as usual, in the marking colour when it holds the value last
 // entered, then its marker at the cell's right edge: a small "i" for a unit
-// with information, a tick for a marked unit.
+// with information, a tick for a marked unit. A text that would reach under
+// the marker is cut short ("…") before it.
 class MarkerDelegate : public QStyledItemDelegate {
 public:
     explicit MarkerDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
@@ -23,16 +25,35 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
         // A selected cell keeps the highlighted text colour: the marking
         // colour is often the highlight itself.
         if (index.data(TopicModel::EnteredRole).toBool() && enteredColour.isValid())
             cell.palette.setColor(QPalette::Text, enteredColour);
-        QStyledItemDelegate::paint(painter, cell, index);
         const auto marker = TopicModel::Marker(index.data(TopicModel::MarkerRole).toInt());
-        if (marker == TopicModel::Marker::None) return;
         const int size = std::min(option.rect.height() - 4, 12);
         const QRect box(option.rect.right() - size - 3, option.rect.center().y() - size / 2, size, size);
+        const QWidget* view = cell.widget;
+        QStyle* style = view ? view->style() : QApplication::style();
+        if (marker == TopicModel::Marker::None) {
+            style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+            return;
+        }
+        // The cell without its text, then the text in the room left of the marker.
+        const QString text = cell.text;
+        cell.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+        cell.text = text;
+        // The text's margins as the style keeps them, and the marker's room on the right.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, view).adjusted(margin, 0, -margin, 0);
+        textRect.setRight(std::min(textRect.right(), box.left() - 3));
+        const bool selected = cell.state & QStyle::State_Selected;
         painter->save();
+        painter->setFont(cell.font);
+        painter->setPen(cell.palette.color(QPalette::Normal, selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(textRect, int(cell.displayAlignment),
+                          cell.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()));
         painter->setRenderHint(QPainter::Antialiasing);
         if (marker == TopicModel::Marker::Info) {
             painter->setPen(Qt::NoPen);
@@ -78,7 +99,7 @@ ConversionGrid::ConversionGrid(QWidget* parent) : QTableView(parent), editor_(ne
     editor_->setFrame(false);
     editor_->setContextMenuPolicy(Qt::CustomContextMenu);
     editor_->installEventFilter(this);
-    connect(editor_, &QLineEdit::textEdited, this, &ConversionGrid::editorTextChanged);
+    connect(editor_, &QLineEdit::textChanged, this, &ConversionGrid::editorTextChanged);
     connect(editor_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { emit editorRightPressed(editor_->mapToGlobal(pos)); });
 }
@@ -87,8 +108,9 @@ void ConversionGrid::setTopicModel(TopicModel* model)
 {
     model_ = model;
     setModel(model);
-    // A topic opened anew drops an open edit.
+    // A topic opened anew drops an open edit, and its first current row is news.
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this, &ConversionGrid::discardEdit);
+    connect(model, &QAbstractItemModel::modelReset, this, [this] { reportedRow_ = -1; });
 }
 
 void ConversionGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
@@ -99,7 +121,17 @@ void ConversionGrid::currentChanged(const QModelIndex& current, const QModelInde
         setCurrentCell(current.row(), kValueColumn);
         return;
     }
-    if (!previous.isValid() || current.row() != previous.row()) emit currentRowChanged(current.row());
+    if (current.row() == reportedRow_) return;
+    reportedRow_ = current.row();
+    emit currentRowChanged(current.row());
+}
+
+// Only the value column takes the cursor: Home, End and their Ctrl forms
+// move to a row's value cell, which they select.
+QModelIndex ConversionGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex target = QTableView::moveCursor(action, modifiers);
+    return target.isValid() ? target.sibling(target.row(), kValueColumn) : target;
 }
 
 int ConversionGrid::rowCount() const { return model_ ? model_->rowCount() : 0; }
@@ -166,7 +198,9 @@ void ConversionGrid::startEdit(const QString& typed)
     if (row < 0) return;
     editRow_ = row;
     model_->beginEdit(row);
-    editor_->setText(typed.isEmpty() ? valueText(row) : typed);
+    const QString text = typed.isEmpty() ? valueText(row) : typed;
+    if (editor_->text() == text) emit editorTextChanged(text);  // the edit's text is news even when unchanged
+    editor_->setText(text);
     editor_->setCursorPosition(int(editor_->text().size()));
     placeEditor();
     editor_->show();

@@ -69,12 +69,13 @@ signals:
     void currentRowChanged(int row);
     void insertPressed();
     void rightPressed(int row, int column, const QPoint& globalPos);
-    void editorTextChanged(const QString& text);
+    void editorTextChanged(const QString& text);  // the edit's text, from its start on
     void editorRightPressed(const QPoint& globalPos);
     void scrolled();
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -89,6 +90,7 @@ private:
     TopicModel* model_ = nullptr;
     QLineEdit* editor_;
     int editRow_ = 0;
+    int reportedRow_ = -1;  // the current row last reported
     std::function<bool(QChar)> typeAhead_;
 };
 

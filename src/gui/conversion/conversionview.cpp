@@ -128,7 +128,7 @@ void ConversionView::commit(int row, const QString& text)
         return;
     case Status::Converted:
         if (outcome.summary) emit showInfoLine(*outcome.summary, false, QColor(Qt::black));
-        if (model_->rules().summary == TopicRules::Summary::UnitValues) emit magnifierChanged();
+        emit magnifierChanged();  // the typing view gives way to the converted rows
         emit converted(outcome.counted);
         emit valuesConverted();
         return;

@@ -33,9 +33,7 @@ QIcon toolbarIcon(const QString& imageKey)
     if (!image) return QIcon();
     static const int registered = initToolbarResources();
     Q_UNUSED(registered);
-    const QIcon ours(QStringLiteral(":/toolbar/") + image->key + QStringLiteral(".svg"));
-    if (image->themeName.isEmpty()) return ours;
-    return QIcon::fromTheme(image->themeName, ours);
+    return QIcon(QStringLiteral(":/toolbar/") + image->key + QStringLiteral(".svg"));
 }
 
 CommandSurfaces::CommandSurfaces(QMainWindow* window) : QObject(window)

@@ -22,9 +22,8 @@ class QToolButton;
 
 namespace tolvarin {
 
-// The picture of a toolbar image key: the icon theme's picture when the
-// theme has one, otherwise our own drawing from the resources. Null only for
-// an unknown key.
+// The picture of a toolbar image key: our own drawing from the resources,
+// whatever the desktop's icon theme. Null only for an unknown key.
 QIcon toolbarIcon(const QString& imageKey);
 
 // Builds the menu bar, the toolbar and the status bar of a main window from

@@ -1,19 +1,10 @@
 #include "mainwindow/infolinelabel.h"
 
+#include "mainwindow/windowlayout.h"
+
 #include <QMouseEvent>
 
 namespace tolvarin {
-
-QString fitInfoText(const QString& text, int maxWidth, const std::function<int(const QString&)>& widthOf)
-{
-    QString caption = text;
-    bool cut = false;
-    while (!caption.isEmpty() && widthOf(caption) > maxWidth) {
-        caption = caption.left(caption.size() - 2).trimmed();
-        cut = true;
-    }
-    return cut ? caption + QStringLiteral("…") : caption;
-}
 
 InfoLineLabel::InfoLineLabel(QWidget* parent) : QLabel(parent)
 {
@@ -47,6 +38,17 @@ void InfoLineLabel::refit()
     }
     setText(fitInfoText(fullText_, availableWidth_,
                         [&metrics](const QString& s) { return metrics.horizontalAdvance(s + QStringLiteral("…")); }));
+}
+
+void InfoLineLabel::mousePressEvent(QMouseEvent* event)
+{
+    // The right button's menu is this line's own: the press does not reach
+    // the panel below, whose right button opens "Přejít".
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
 }
 
 void InfoLineLabel::mouseReleaseEvent(QMouseEvent* event)

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QLabel>
 
-#include <functional>
 
 namespace tolvarin {
 
@@ -26,6 +25,7 @@ signals:
     void rightReleased(const QPoint& globalPos);
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
@@ -34,9 +34,5 @@ private:
     QString fullText_;
     int availableWidth_ = 0;
 };
-
-// The cut of the information line: while the text is wider than maxWidth it loses its
-// last two characters and surrounding blanks; a cut text ends in "…".
-QString fitInfoText(const QString& text, int maxWidth, const std::function<int(const QString&)>& widthOf);
 
 }  // namespace tolvarin

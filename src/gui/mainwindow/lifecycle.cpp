@@ -85,17 +85,19 @@ bool Lifecycle::startUp(const QStringList& arguments)
     settings_ = loadSettings(*store_, applier, askUser, context);
     window_.applySettings(settings_);
 
+    // A start that does not become the running program writes nothing: not
+    // the placement, not the names, not the statistics.
     if (arguments.join(QLatin1Char(' ')).contains(QLatin1String("SETUP"), Qt::CaseInsensitive)) {
         window_.optionsCommand()->openForSetup();
         messages_.show(MessageIcon::Information, appTitle(), QStringLiteral("Spusťte aplikaci znovu."));
-        if (quitRoutine()) return false;
+        if (endWithoutWriting()) return false;
     }
 
     if (anotherInstanceRunning() && settings_.singleInstance == 1) {
         messages_.show(MessageIcon::Information, appTitle(),
                        QStringLiteral("Je nastavena volba Spouštět pouze 1 instanci programu. Aplikace Tolvarin je "
                                       "již spuštěna.\r\n\r\nAplikace bude ukončena."));
-        if (quitRoutine()) return false;
+        if (endWithoutWriting()) return false;
     }
 
     countLaunch(*store_, settings_);
@@ -109,6 +111,21 @@ bool Lifecycle::startUp(const QStringList& arguments)
     restorePlacement();
     window_.openStartTopic(settings_.startTopic, settings_.unitLevel);
     window_.unsetCursor();
+    return true;
+}
+
+bool Lifecycle::askToEnd()
+{
+    if (settings_.confirmExit == 0) return true;
+    return messages_.ask(MessageIcon::Question, appTitle(), QStringLiteral("Ukončit program?"), MessageButtons::YesNo,
+                         MessageAnswer::Yes) == MessageAnswer::Yes;
+}
+
+bool Lifecycle::endWithoutWriting()
+{
+    if (!askToEnd()) return false;
+    if (splash_) splash_->hide();
+    quitting_ = true;  // a close that follows writes nothing either
     return true;
 }
 
@@ -137,16 +154,19 @@ void Lifecycle::restorePlacement()
 {
     const QScreen* screen = window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
     const double dpi = window_.logicalDpiX();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1280, 800);
-    const WindowPlacement placement =
-        restoredPlacement(*store_, pixelsToTwips(area.width(), dpi), pixelsToTwips(area.height(), dpi), options_.locale);
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    const TwipsRect areaTwips{pixelsToTwips(area.x(), dpi), pixelsToTwips(area.y(), dpi),
+                              pixelsToTwips(area.width(), dpi), pixelsToTwips(area.height(), dpi)};
+    const WindowPlacement placement = restoredPlacement(*store_, areaTwips, options_.locale);
     window_.resize(twipsToPixels(clampWindowWidth(placement.width), dpi),
                    twipsToPixels(clampWindowHeight(placement.height), dpi));
     window_.move(twipsToPixels(placement.left, dpi), twipsToPixels(placement.top, dpi));
     window_.show();
     if (placement.windowState == 1) window_.showMinimized();
     if (placement.windowState == 2) window_.showMaximized();
-    window_.setNavigatorWidth(placement.navigatorWidth);
+    // The navigator is measured once the window is laid out on screen.
+    window_.setNavigatorWidth(placement.navigatorWidthFitted ? window_.navigatorWidthForWholeTitles()
+                                                             : placement.navigatorWidth);
 }
 
 void Lifecycle::writeExitState()
@@ -173,15 +193,11 @@ bool Lifecycle::quitRoutine()
     if (!store_) return true;
     writeExitState();
     settings_.conversionCount = window_.conversionCount();
-    if (settings_.confirmExit != 0) {
-        const MessageAnswer answer = messages_.ask(MessageIcon::Question, appTitle(), QStringLiteral("Ukončit program?"),
-                                                   MessageButtons::YesNo, MessageAnswer::Yes);
-        if (answer != MessageAnswer::Yes) {
-            store_->flush();
-            return false;
-        }
-        window_.hide();
+    if (!askToEnd()) {
+        store_->flush();
+        return false;
     }
+    if (settings_.confirmExit != 0) window_.hide();
     saveStatistics(*store_, settings_, clock_, options_.locale);
     store_->flush();
     if (settings_.confirmExit != 0 && options_.showSplash) {

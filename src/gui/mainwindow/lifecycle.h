@@ -48,6 +48,11 @@ public:
 
 private:
     bool anotherInstanceRunning();
+    // "Ukončit program?" when safe exit is set; true when the program is to end.
+    bool askToEnd();
+    // A start that is not to become the running program (setup, a second
+    // instance) ends, when the user agrees, without writing anything.
+    bool endWithoutWriting();
     void restorePlacement();
     void applyTitles();
     void writeExitState();

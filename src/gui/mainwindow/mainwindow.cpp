@@ -9,6 +9,7 @@
 #include "conversion/clipboardcommands.h"
 #include "conversion/conversiongrid.h"
 #include "conversion/conversionview.h"
+#include "mainwindow/appicon.h"
 #include "mainwindow/commandsurfaces.h"
 #include "mainwindow/compactview.h"
 #include "mainwindow/conversionpanel.h"
@@ -40,6 +41,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -66,6 +68,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(appCaption());
+    setWindowIcon(programIcon());
     if (options.messages) {
         messages_ = options.messages;
     } else {
@@ -99,7 +102,8 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     buildDataFileEditor(options.editorDialogs);
 
     const double dpi = logicalDpiX();
-    setMinimumSize(twipsToPixels(layout::kMinWindowWidth, dpi), twipsToPixels(layout::kMinWindowHeight, dpi));
+    setMinimumSize(std::max(twipsToPixels(layout::kMinWindowWidth, dpi), statusPanelsWidth()),
+                   twipsToPixels(layout::kMinWindowHeight, dpi));
     resize(twipsToPixels(layout::kMinWindowWidth, dpi), twipsToPixels(layout::kDefaultWindowHeight, dpi));
     title_->setText(QLatin1Char(' ') + welcomeTitle());
     showLevel(0);
@@ -153,8 +157,13 @@ void MainWindow::openStartTopic(int topic, int level)
         navigator_->topicList()->setFocus();
         return;
     }
-    openTopic(topic);
+    showTopic(topic, false);  // the stored list stays in view
     relayout();
+    if (navigator_->shownPage() == NavigatorPanel::Page::Topics) {
+        QListWidget* topics = navigator_->topicList();
+        topics->setFocus();
+        if (topics->currentItem()) topics->scrollToItem(topics->currentItem());
+    }
 }
 
 void MainWindow::setGridLines(bool shown) { grid()->setGridLines(shown); }
@@ -188,19 +197,21 @@ void MainWindow::restoreMagnifier()
     refreshMagnifier();
 }
 
+// The titles as the catalogue keeps them; a rename in the navigator writes them there.
 QStringList MainWindow::builtinTopicTitles() const
 {
     QStringList titles;
-    for (int i = 0; i < navigator_->topicList()->count(); ++i) titles << navigator_->topicList()->item(i)->text();
+    for (int slot = 1; slot <= kBuiltinTopicCount; ++slot) titles << catalogue_->title(slot);
     return titles;
 }
 
 QList<std::pair<int, QString>> MainWindow::userTopicTitles() const
 {
     QList<std::pair<int, QString>> titles;
-    const std::vector<int> userSlots = navigator_->userSlots();
-    for (size_t i = 0; i < userSlots.size(); ++i)
-        titles.append({userSlots[i] - kBuiltinTopicCount, navigator_->userList()->item(int(i))->text()});
+    for (int n : catalogue_->usedUserTopics()) {
+        const QString title = catalogue_->title(kBuiltinTopicCount + n);
+        if (!title.isEmpty()) titles.append({n, title});  // a topic a reload brought has no title yet
+    }
     return titles;
 }
 
@@ -239,6 +250,15 @@ void MainWindow::buildClientArea()
     title_->installEventFilter(this);
     panel_ = new ConversionPanel(client_);
     panel_->hide();  // parked until a topic is opened
+    // The start screen says how to begin, under its welcome.
+    startHint_ = new QLabel(QStringLiteral("Začněte výběrem veličiny v seznamu vlevo: dvojklik nebo Enter ji otevře.\n"
+                                           "Klávesy F7 a F8 listují veličinami, Ctrl+F hledá jednotku podle názvu."),
+                            client_);
+    startHint_->setObjectName(QStringLiteral("startHint"));
+    startHint_->setTextFormat(Qt::PlainText);
+    startHint_->setWordWrap(true);
+    startHint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    startHint_->setContentsMargins(4, 6, 8, 0);
     infoPanel_ = new QTextEdit(client_);
     infoPanel_->setObjectName(QStringLiteral("infoPanel"));
     infoPanel_->setReadOnly(true);
@@ -308,7 +328,11 @@ void MainWindow::runCommand(Command command)
         case Command::AsOwnBaseWithPlaces:
         case Command::AsFraction:
         case Command::AsRoman: representations_->showAs(command); break;
-        case Command::AsRemembered: representations_->repeatRemembered(); break;
+        case Command::AsRemembered:
+            // Pressed by a prefix view, the button stays pressed when it is clicked.
+            if (QAction* jako = commands_->action(command); jako->isCheckable()) jako->setChecked(true);
+            representations_->repeatRemembered();
+            break;
         case Command::Levels: setLevel(0); break;
         case Command::Record: recording_->record(); break;
         case Command::RecordPause: recording_->pause(); break;
@@ -404,8 +428,10 @@ void MainWindow::connectView()
         if (panel_->marker()->isVisible() && g->topRow() == 0) panel_->marker()->hide();
     });
     connect(view_, &ConversionView::magnifierChanged, this, &MainWindow::refreshMagnifier);
-    connect(view_, &ConversionView::unitsHidden, this,
-            [this] { navigator_->setUnits(unitListEntries(*catalogue_)); });
+    connect(view_, &ConversionView::unitsHidden, this, [this] {
+        navigator_->setUnits(unitListEntries(*catalogue_));
+        navigator_->searchPanel()->refreshResults();
+    });
 
     ConversionGrid* g = grid();
     connect(g, &ConversionGrid::rightPressed, this, [this](int, int column, const QPoint& pos) {
@@ -445,6 +471,7 @@ void MainWindow::reloadData()
 {
     showReport(reloadCatalogue(*catalogue_, dataConfig_), *messages_);
     navigator_->setUnits(unitListEntries(*catalogue_));
+    navigator_->searchPanel()->refreshResults();
     updateCounters();
     // A save in the data file editor reloads too; the caret stays where the user is.
     if (currentSlot_ > 0 && !editor_->isEditing()) view_->fillGrid(currentSlot_);
@@ -525,14 +552,24 @@ void MainWindow::showConversionPanel()
     relayout();
 }
 
-void MainWindow::openTopic(int slot)
+void MainWindow::openTopic(int slot) { showTopic(slot, true); }
+
+void MainWindow::showTopic(int slot, bool revealInNavigator)
 {
     if (slot < 1 || slot > kBuiltinTopicCount) return;
     showConversionPanel();
     currentSlot_ = slot;
-    navigator_->selectTopic(slot);
+    selectInNavigator(slot, revealInNavigator);
     fillTopic(slot);
     updateBackForward();
+}
+
+// The navigator agrees with the table: the open topic is selected in its
+// list, and with reveal that list's tab is shown (the search stays open).
+void MainWindow::selectInNavigator(int slot, bool reveal)
+{
+    navigator_->selectTopic(slot, reveal);
+    markShownList(navigator_->shownPage());
 }
 
 void MainWindow::stepTopic(Step step)
@@ -540,7 +577,7 @@ void MainWindow::stepTopic(Step step)
     const int slot = steppedTopic(currentSlot_, step, navigator_->userSlots());
     if (slot < 1) return;  // nothing is open and there is nothing before it
     currentSlot_ = slot;
-    navigator_->selectTopic(slot);
+    selectInNavigator(slot, true);
     openCurrentTopic();
 }
 
@@ -550,15 +587,11 @@ void MainWindow::connectNavigator()
 {
     using Page = NavigatorPanel::Page;
     navigator_->searchPanel()->setCatalogue(catalogue_.get());
-    connect(navigator_, &NavigatorPanel::topicClicked, this, [this](int slot) {
-        currentSlot_ = slot;
-        updateBackForward();
-    });
     connect(navigator_, &NavigatorPanel::topicActivated, this, [this](int slot) {
         // Enter on an empty list opens the current topic, or topic 1 from the start screen.
         if (slot > 0) currentSlot_ = slot;
         else if (currentSlot_ < 1) currentSlot_ = 1;
-        navigator_->selectTopic(currentSlot_);  // the list shows which topic is open
+        navigator_->selectTopic(currentSlot_, false);  // the list shows which topic is open
         openCurrentTopic();
     });
     connect(navigator_, &NavigatorPanel::unitActivated, this, &MainWindow::showUnit);
@@ -590,6 +623,11 @@ void MainWindow::showNavigatorList(NavigatorPanel::Page page)
     if (onScreen && page != NavigatorPanel::Page::Topics) showConversionPanel();
     if (view_->slot() < 1 && !editor_->isEditing()) title_->setText(NavigatorPanel::selectionTitle(page));
     navigator_->showPage(page, onScreen && isEnabled());
+    markShownList(page);
+}
+
+void MainWindow::markShownList(NavigatorPanel::Page page)
+{
     if (QAction* shown = commands_->choice(Group::NavigatorList, int(page))) shown->setChecked(true);
     commands_->panel(StatusPanel::NavigatorList)->setText(NavigatorPanel::panelText(page));
 }
@@ -606,7 +644,8 @@ void MainWindow::showUnit(const QString& tag)
     int row = 0;
     if (!parseUnitTag(tag, &slot, &row) || slot < 1) return;
     currentSlot_ = slot;
-    navigator_->selectTopic(slot);
+    // From the search the quantity's own tab comes forward; from the unit list the user stays there.
+    selectInNavigator(slot, navigator_->searchShown() || navigator_->shownPage() != NavigatorPanel::Page::Units);
     openCurrentTopic();
     ConversionGrid* g = grid();
     if (row < 1 || row > g->rowCount()) return;
@@ -641,6 +680,10 @@ void MainWindow::setPreviewShown(bool shown)
         return;
     }
     infoLine()->setVisible(shown);
+    // Shown again: the line speaks of the current row.
+    if (!shown) return;
+    if (const std::optional<QString> line = view_->model()->previewLine(grid()->currentRow()))
+        showInfoLine(*line, false, Qt::black);
 }
 
 void MainWindow::setMagnifierShown(bool wanted)
@@ -685,11 +728,9 @@ void MainWindow::refreshInfoPanel()
 
 void MainWindow::showInfoLine(const QString& text, bool important, const QColor& colour)
 {
-    if (infoLine()->isVisibleTo(panel_)) {
-        infoLine()->setInfo(text, colour);
-    } else if (important) {
-        messages_->show(MessageIcon::Information, appTitle(), text);
-    }
+    // A hidden line keeps its text, so that it is current when it is shown again.
+    infoLine()->setInfo(text, colour);
+    if (important && !infoLine()->isVisibleTo(panel_)) messages_->show(MessageIcon::Information, appTitle(), text);
     const ConversionGrid* g = grid();
     const bool cellHasText = g->currentRow() >= 0 && !g->valueText(g->currentRow()).isEmpty();
     commands_->action(Command::AsRemembered)->setEnabled(cellHasText && !infoLine()->fullText().isEmpty());
@@ -704,6 +745,35 @@ void MainWindow::enableTopicCommands()
 
 // ---- layout ----
 
+int MainWindow::navigatorWidthForWholeTitles() const
+{
+    return pixelsToTwips(navigator_->widthForWholeTitles(), logicalDpiX()) + layout::kSplitterWidth;
+}
+
+// The status panels keep the room of their longest text, so that none is cut
+// at the window's least width and none moves when a text changes.
+int MainWindow::statusPanelsWidth()
+{
+    const auto fit = [this](StatusPanel which, const QStringList& texts) {
+        QLabel* panel = commands_->panel(which);
+        const QString shown = panel->text();
+        int widest = 0;
+        for (const QString& text : texts) {
+            panel->setText(text);
+            widest = std::max(widest, panel->sizeHint().width());
+        }
+        panel->setText(shown);
+        panel->setMinimumWidth(widest);
+    };
+    using Page = NavigatorPanel::Page;
+    fit(StatusPanel::NavigatorList, {NavigatorPanel::panelText(Page::Topics), NavigatorPanel::panelText(Page::Units),
+                                     NavigatorPanel::panelText(Page::User)});
+    fit(StatusPanel::TopicCount, {QStringLiteral("Témat: 26+20")});
+    fit(StatusPanel::UnitCount, {QStringLiteral("Jednotek v aplikaci: 9999")});
+    fit(StatusPanel::TopicUnits, {QStringLiteral("V tématu: 1/") + QString::number(kMaxRows)});
+    return commands_->statusBar()->sizeHint().width();
+}
+
 void MainWindow::setNavigatorWidth(int twips)
 {
     navigatorWidth_ = twips;
@@ -714,7 +784,9 @@ void MainWindow::relayout()
 {
     if (!client_) return;
     const double dpi = logicalDpiX();
-    navigatorWidth_ = clampNavigatorWidth(navigatorWidth_, pixelsToTwips(width(), dpi));
+    // At its narrowest the navigator still shows a list beside its tabs.
+    navigatorWidth_ = clampNavigatorWidth(navigatorWidth_, pixelsToTwips(width(), dpi),
+                                          pixelsToTwips(navigator_->leastUsableWidth(), dpi) + layout::kSplitterWidth);
     MainLayoutInput input;
     input.clientWidth = pixelsToTwips(client_->width(), dpi);
     input.clientHeight = pixelsToTwips(client_->height(), dpi);
@@ -732,6 +804,8 @@ void MainWindow::relayout()
     const bool editing = editor_ && editor_->isEditing();
     panel_->setVisible(conversionShown_ && !editing);
     if (editor_) editor_->setGeometry(toPixels(layout_.conversionPanel, dpi));
+    startHint_->setGeometry(toPixels(layout_.conversionPanel, dpi));
+    startHint_->setVisible(!conversionShown_ && !editing);
     infoPanel_->setGeometry(toPixels(layout_.infoPanel, dpi));
     infoPanel_->setVisible(input.infoPanelOn);
 }
@@ -792,6 +866,10 @@ void MainWindow::buildAsViewCommands(ClipboardAccess* clipboard)
     prefixes.openTopic = [this](int slot) { openTopic(slot); };
     prefixView_ = new PrefixViewCommand(std::move(prefixes), this);
     connect(prefixView_, &PrefixViewCommand::shown, this, [this] {
+        // "Jako" stays pressed from the first prefix view on.
+        QAction* jako = commands_->action(Command::AsRemembered);
+        jako->setCheckable(true);
+        jako->setChecked(true);
         clipboardCommands_->updateEnabled();
         refreshMagnifier();
         refreshInfoPanel();

@@ -111,6 +111,9 @@ public:
     int conversionCount() const { return conversions_; }
     int navigatorWidth() const { return navigatorWidth_; }
     void setNavigatorWidth(int twips);
+    // The navigator's width (with the splitter) that shows every built-in
+    // quantity's title whole with its icon; measured on the shown window.
+    int navigatorWidthForWholeTitles() const;
     MainLayout currentLayout() const { return layout_; }
 
     // The parts a user sees, for tests.
@@ -166,6 +169,7 @@ private:
     void onPanelClicked(StatusPanel panel);
     void fillNavigator();
     void updateCounters();
+    int statusPanelsWidth();
     void relayout();
     void refreshMagnifier();
     void refreshInfoPanel();
@@ -179,6 +183,9 @@ private:
     // ---- navigator and unit search ----
     void connectNavigator();
     void showNavigatorList(NavigatorPanel::Page page);
+    void markShownList(NavigatorPanel::Page page);
+    void showTopic(int slot, bool revealInNavigator);
+    void selectInNavigator(int slot, bool reveal);
     void onTopicRenamed(int slot, const QString& title);
 
     // ---- help ----
@@ -203,6 +210,7 @@ private:
     NavigatorPanel* navigator_ = nullptr;
     SplitterBar* splitter_ = nullptr;
     QLabel* title_ = nullptr;
+    QLabel* startHint_ = nullptr;  // how to begin, on the start screen
     ConversionPanel* panel_ = nullptr;
     QTextEdit* infoPanel_ = nullptr;
     ConversionView* view_ = nullptr;

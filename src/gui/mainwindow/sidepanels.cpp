@@ -1,6 +1,7 @@
 #include "mainwindow/sidepanels.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace tolvarin {
 
@@ -8,15 +9,30 @@ SplitterBar::SplitterBar(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("splitter"));
     setCursor(Qt::SplitHCursor);
-    setAutoFillBackground(true);
-    setDragColour(false);
+    setToolTip(QStringLiteral("Tažením změníte šířku Navigátoru"));
 }
 
 void SplitterBar::setDragColour(bool dragging)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, dragging ? palette().color(QPalette::Dark) : palette().color(QPalette::Button));
-    setPalette(p);
+    dragging_ = dragging;
+    update();
+}
+
+// A handle that can be seen: a band a little darker than the window with a
+// grip of dots in its middle; while it is dragged, the band darkens.
+void SplitterBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QColor window = palette().color(QPalette::Window);
+    painter.fillRect(rect(), dragging_ ? palette().color(QPalette::Mid) : window.darker(106));
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawLine(0, 0, 0, height() - 1);
+    painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::Dark));
+    const double x = width() / 2.0;
+    for (int i = -2; i <= 2; ++i) painter.drawEllipse(QPointF(x, height() / 2.0 + i * 6), 1.3, 1.3);
 }
 
 void SplitterBar::mousePressEvent(QMouseEvent* event)

@@ -22,12 +22,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void setDragColour(bool dragging);
 
     static constexpr int kNoDrag = 2147483647;
     int anchor_ = kNoDrag;
+    bool dragging_ = false;
 };
 
 // The magnifier strip: the magnified rows in a large font, scrolled

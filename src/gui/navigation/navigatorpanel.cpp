@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <QStyle>
 #include <QTabBar>
 
 #include <algorithm>
@@ -55,6 +56,19 @@ public:
         if (title.trimmed().isEmpty() || title == index.data(Qt::DisplayRole).toString()) return;
         model->setData(index, title, Qt::EditRole);
         renamed_(index.row(), title);
+    }
+
+    // The editor shows the whole title, also where the item is narrower than
+    // its title (large icons): it then takes the list's whole width.
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+        const QWidget* viewport = editor->parentWidget();
+        const int needed = editor->fontMetrics().horizontalAdvance(index.data(Qt::DisplayRole).toString()) + 16;
+        if (!viewport || editor->width() >= needed) return;
+        editor->setAutoFillBackground(true);  // over its neighbours' titles
+        editor->setGeometry(0, editor->y(), viewport->width(), editor->height());
     }
 
 private:
@@ -111,8 +125,6 @@ NavigatorPanel::NavigatorPanel(QWidget* parent)
                     // The Enter that ends a rename is not an order to open the topic.
                     renameJustEnded_ = hint == QAbstractItemDelegate::SubmitModelCache;
                 });
-        connect(list, &QListWidget::itemClicked, this,
-                [this](QListWidgetItem* item) { emit topicClicked(item->data(kSlotRole).toInt()); });
         connect(list, &QListWidget::itemDoubleClicked, this,
                 [this](QListWidgetItem* item) { emit topicActivated(item->data(kSlotRole).toInt()); });
     }
@@ -196,14 +208,19 @@ QString NavigatorPanel::topicTitle(int slot) const
     return QString();
 }
 
-void NavigatorPanel::selectTopic(int slot)
+void NavigatorPanel::selectTopic(int slot, bool reveal)
 {
     QListWidget* list = slot > kBuiltinTopicCount ? user_ : topics_;
     for (int i = 0; i < list->count(); ++i) {
-        if (list->item(i)->data(kSlotRole).toInt() == slot) {
-            list->setCurrentRow(i);
-            return;
+        if (list->item(i)->data(kSlotRole).toInt() != slot) continue;
+        list->setCurrentRow(i);
+        list->scrollToItem(list->item(i));
+        if (reveal && currentWidget() != list) {
+            changingPage_ = true;
+            setCurrentWidget(list);
+            changingPage_ = false;
         }
+        return;
     }
 }
 
@@ -281,6 +298,27 @@ void NavigatorPanel::fitIconGrid(QListWidget* list)
 bool NavigatorPanel::largeIcons() const
 {
     return topics_->viewMode() == QListView::IconMode;
+}
+
+int NavigatorPanel::widthForWholeTitles() const
+{
+    // The widest item as the list lays it out (icon, title and margins), and
+    // at least each title measured in the list's font beside its icon.
+    const QFontMetrics metrics(topics_->font());
+    int widest = topics_->sizeHintForColumn(0);
+    for (int i = 0; i < topics_->count(); ++i)
+        widest = std::max(widest, kSmallIcon + 16 + metrics.horizontalAdvance(topics_->item(i)->text()));
+    // Beside it: the tabs with the pane's frame, the list's frame and a vertical scroll bar.
+    const int page = currentWidget()->width();
+    const int besidePage = page > 0 && page < width() ? width() - page : tabBar()->sizeHint().width() + 4;
+    const int scrollBar = topics_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, topics_);
+    return besidePage + 2 * topics_->frameWidth() + scrollBar + widest + 4;
+}
+
+int NavigatorPanel::leastUsableWidth() const
+{
+    const int scrollBar = topics_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, topics_);
+    return tabBar()->sizeHint().width() + 8 + scrollBar + kSmallIcon + topics_->fontMetrics().averageCharWidth() * 6;
 }
 
 void NavigatorPanel::onRenamed(QListWidget* list, int row, const QString& title)

@@ -46,8 +46,9 @@ public:
     QString topicTitle(int slot) const;
 
     // Selects the item of a slot in its quantity list (the list's selection
-    // follows the topic that is opened).
-    void selectTopic(int slot);
+    // follows the topic that is opened). With reveal the tab of that list is
+    // shown too; an open search stays in front.
+    void selectTopic(int slot, bool reveal = false);
     // The slot of the selected item of a quantity list, or 0.
     int selectedSlot(Page page) const;
     // The panel's part of showing a list: hides the search panel and selects
@@ -63,8 +64,14 @@ public:
     void setLargeIcons(bool large);
     bool largeIcons() const;
 
+    // The width in pixels at which every built-in quantity's title shows
+    // whole with its icon beside the tabs (a scroll bar counted); measured
+    // with the list's font once the panel is laid out.
+    int widthForWholeTitles() const;
+    // The least width at which a list still shows beside the tabs.
+    int leastUsableWidth() const;
+
 signals:
-    void topicClicked(int slot);             // a single click: only back and forward change
     void topicActivated(int slot);           // double click or Enter: open it (Enter with nothing selected: 0)
     void unitActivated(const QString& tag);  // from the unit list or the search results
     void pageChosen(Page page);              // the user picked a tab

@@ -105,7 +105,8 @@ void SearchPanel::refreshToolTips()
 {
     for (int i = 0; i < results_->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = results_->topLevelItem(i);
-        item->setToolTip(0, titleOf_ ? titleOf_(item->data(0, kSlotRole).toInt()) : QString());
+        const int slot = item->data(0, kSlotRole).toInt();
+        item->setToolTip(0, titleOf_ && slot > 0 ? titleOf_(slot) : QString());
     }
 }
 
@@ -119,17 +120,36 @@ void SearchPanel::open()
 
 void SearchPanel::findUnits()
 {
+    search(findBox_->text());
+}
+
+void SearchPanel::refreshResults()
+{
+    if (searched_) search(lastKey_);
+}
+
+void SearchPanel::search(const QString& key)
+{
     const BusyPointer busy;
     results_->clear();
-    if (!catalogue_) return;
-    const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
+    searched_ = catalogue_ && !key.isEmpty();  // an empty text searches nothing
+    if (!searched_) return;
+    lastKey_ = key;
+    const QColor similar = mutedTextColour(results_->palette().color(QPalette::Active, QPalette::Text),
+                                           results_->palette().color(QPalette::Active, QPalette::Base));
     QList<QTreeWidgetItem*> items;
-    for (const UnitSearchHit& hit : searchUnits(*catalogue_, findBox_->text())) {
-        auto* item = new QTreeWidgetItem({catalogue_->unit(hit.slot, hit.row).name});
-        item->setData(0, kTagRole, unitTag(hit.slot, hit.row));
+    for (const UnitSearchHit& hit : searchUnits(*catalogue_, key)) {
+        const Unit& unit = catalogue_->unit(hit.slot, hit.row);
+        auto* item = new QTreeWidgetItem({unit.name});
         item->setData(0, kSlotRole, hit.slot);
-        if (hit.similar) item->setForeground(0, grey);
+        item->setData(0, kSymbolRole, unit.symbol);
+        if (hit.similar) item->setForeground(0, similar);
         items.append(item);
+    }
+    if (items.isEmpty()) {
+        auto* nothing = new QTreeWidgetItem({QStringLiteral("Nic nenalezeno")});
+        nothing->setFlags(Qt::NoItemFlags);
+        items.append(nothing);
     }
     results_->addTopLevelItems(items);
     refreshToolTips();
@@ -137,9 +157,12 @@ void SearchPanel::findUnits()
 
 void SearchPanel::openResult(QTreeWidgetItem* item)
 {
-    if (!item) return;
+    if (!item || !catalogue_) return;
+    const UnitIdentity unit{item->data(0, kSlotRole).toInt(), item->text(0), item->data(0, kSymbolRole).toString()};
+    const int row = currentUnitRow(*catalogue_, unit);
+    if (row < 1) return;  // "Nic nenalezeno"
     item->setForeground(0, palette().color(QPalette::Active, QPalette::Highlight));
-    emit unitActivated(item->data(0, kTagRole).toString());
+    emit unitActivated(unitTag(unit.slot, row));
 }
 
 bool SearchPanel::eventFilter(QObject* watched, QEvent* event)

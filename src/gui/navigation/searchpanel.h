@@ -14,14 +14,16 @@ class QTreeWidgetItem;
 namespace tolvarin {
 
 // The unit search: finds units of the built-in topics by name and lists
-// them, exact matches first, then the similar ones in grey. Opening a result
-// reports its unit tag; the window opens the unit.
+// them, exact matches first, then the similar ones in a softer colour, or
+// "Nic nenalezeno". A result keeps its unit by what it is (topic, name and
+// symbol), not by its row; opening it reports the unit's tag as the topic
+// shows it now, and the window opens the unit.
 class SearchPanel : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kTagRole = Qt::UserRole + 1;
-    static constexpr int kSlotRole = Qt::UserRole + 2;
+    static constexpr int kSlotRole = Qt::UserRole + 1;    // 0 for "Nic nenalezeno"
+    static constexpr int kSymbolRole = Qt::UserRole + 2;
 
     explicit SearchPanel(QWidget* parent = nullptr);
 
@@ -41,6 +43,9 @@ public:
     void open();
     // Searches for the text of the search box.
     void findUnits();
+    // The topics' rows changed (hidden rows, a level, a reload): the last
+    // search is run again, so that every result is a unit that is shown.
+    void refreshResults();
 
 signals:
     void unitActivated(const QString& tag);
@@ -49,6 +54,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void search(const QString& key);
     void openResult(QTreeWidgetItem* item);
 
     QLineEdit* findBox_;
@@ -57,6 +63,8 @@ private:
     QPushButton* cancelButton_;
     const UnitCatalogue* catalogue_ = nullptr;
     std::function<QString(int)> titleOf_;
+    QString lastKey_;
+    bool searched_ = false;
 };
 
 }  // namespace tolvarin

@@ -70,6 +70,16 @@ TEST(TopicModel, SummaryAndPreviewCompareWithTheChosenUnit)
 }
 
 // Editing begun in row 0 makes it the entered unit, as in any other row.
+TEST(TopicModel, NameCellsTellTheUnitsInformation)
+{
+    std::vector<Unit> units = lengthUnits();
+    units[1].info = QStringLiteral("Tisíc metrů.");
+    OpenTopic topic(1, units, kCzech);
+    EXPECT_EQ(topic->index(1, TopicModel::NameColumn).data(Qt::ToolTipRole).toString(), units[1].info);
+    EXPECT_FALSE(topic->index(1, TopicModel::ValueColumn).data(Qt::ToolTipRole).isValid());
+    EXPECT_FALSE(topic->index(2, TopicModel::NameColumn).data(Qt::ToolTipRole).isValid());
+}
+
 TEST(TopicModel, EditingRowZeroMakesItTheEnteredUnit)
 {
     OpenTopic topic(1, lengthUnits(), kCzech, kDouble);

@@ -16,6 +16,9 @@ TEST(WindowLayout, NavigatorWidthKeepsTheNavigatorAndTheConversionArea)
     const Case cases[] = {{100, 7590, 550},   {550, 7590, 550},   {1700, 7590, 1700},
                           {4000, 7590, 3590}, {3590, 7590, 3590}, {9000, 12000, 8000}};
     for (const Case& c : cases) EXPECT_EQ(clampNavigatorWidth(c.width, c.windowWidth), c.expected) << c.width;
+    // A larger least width for the navigator's tabs and list; the conversion area still comes first.
+    EXPECT_EQ(clampNavigatorWidth(900, 7590, 1800), 1800);
+    EXPECT_EQ(clampNavigatorWidth(900, 5000, 1800), 1000);
 }
 
 TEST(WindowLayout, WindowDoesNotShrinkBelowItsMinimum)
@@ -60,7 +63,25 @@ TEST(WindowLayout, GridColumnsShareTheWidth)
     EXPECT_EQ(panel.columnWidths[0], 3562);  // 47 % of 7580
     EXPECT_EQ(panel.columnWidths[1], 1137);  // 15 % of 7580
     EXPECT_EQ(panel.columnWidths[2], 7780 - 3562 - 1137 - 255);
-    EXPECT_EQ(panel.marker.left, panel.grid.left + panel.grid.width - layout::kMarkerSize);
+    EXPECT_EQ(panel.marker.left, panel.grid.left + panel.grid.width - 255 - layout::kMarkerSize);  // beside the scroll bar
+}
+
+TEST(InfoLineText, LongTextsAreCutTwoCharactersAtATime)
+{
+    const auto width = [](const QString& s) { return int(s.size()); };  // one unit per character
+    struct Case {
+        const char* text;
+        int maxWidth;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {" km: 5,00 km = 5 000,00 m ", 40, " km: 5,00 km = 5 000,00 m "},
+        {"abcdefghij", 6, "abcdef…"},
+        {"abcd  efghij", 7, "abcd…"},  // the cut also drops the blanks it leaves at the end
+        {"abcdefghij", 0, "…"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fitInfoText(QString::fromUtf8(c.text), c.maxWidth, width), QString::fromUtf8(c.shown)) << c.text;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "navigation/unitsearch.h"
 
+#include "catalogue/rowhiding.h"
+
 #include "support/testtext.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +35,11 @@ TEST(UnitSearch, SimilarNamesHoldTheKeysCharactersInOrder)
 
 class UnitSearchCatalogue : public ::testing::Test {
 protected:
-    void put(int slot, int row, const char* name) { catalogue.unit(slot, row).name = QString::fromUtf8(name); }
+    void put(int slot, int row, const char* name)
+    {
+        catalogue.setCount(slot, std::max(catalogue.count(slot), row));
+        catalogue.unit(slot, row).name = QString::fromUtf8(name);
+    }
 
     QList<UnitSearchHit> search(const char* key) const { return searchUnits(catalogue, QString::fromUtf8(key)); }
 
@@ -67,6 +73,23 @@ TEST_F(UnitSearchCatalogue, SearchesEveryRowOfTheBuiltInTopicsOnly)
     catalogue.unit(3, 1).symbol = QStringLiteral("metr");  // nor symbols
     EXPECT_EQ(search("metr"), (QList<UnitSearchHit>{{26, 150, true}}));
     EXPECT_TRUE(search("").isEmpty());
+}
+
+TEST_F(UnitSearchCatalogue, AUnitIsFoundByWhatItIsAfterRowsAreHidden)
+{
+    put(1, 1, "metr");
+    put(1, 2, "kilometr");
+    put(1, 3, "stopa");
+    const UnitIdentity foot = unitIdentity(catalogue, 1, 3);
+    const UnitIdentity kilometre = unitIdentity(catalogue, 1, 2);
+    EXPECT_EQ(currentUnitRow(catalogue, foot), 3);
+    toggleUnitMark(catalogue, 1, 1);
+    toggleUnitMark(catalogue, 1, 3);
+    ASSERT_TRUE(keepMarkedUnits(catalogue, 1));
+    EXPECT_EQ(currentUnitRow(catalogue, foot), 2);
+    EXPECT_EQ(currentUnitRow(catalogue, kilometre), 0);  // hidden
+    // The row left behind the thinned topic's end is not found again.
+    EXPECT_EQ(search("stopa"), (QList<UnitSearchHit>{{1, 2, false}, {1, 2, true}}));
 }
 
 }  // namespace

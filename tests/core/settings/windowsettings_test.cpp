@@ -15,8 +15,7 @@ using tolvarin::test::u;
 namespace {
 
 // 1280 x 960 pixels at 96 dpi.
-constexpr int kScreenWidth = 19200;
-constexpr int kScreenHeight = 14400;
+constexpr TwipsRect kScreen{0, 0, 19200, 14400};
 
 QString placementText(const WindowPlacement& p)
 {
@@ -26,7 +25,7 @@ QString placementText(const WindowPlacement& p)
         .arg(p.width)
         .arg(p.height)
         .arg(p.windowState)
-        .arg(p.navigatorWidth);
+        .arg(p.navigatorWidthFitted ? QStringLiteral("fit") : QString::number(p.navigatorWidth));
 }
 
 TEST(WindowSettings, RestoredPlacement)
@@ -35,12 +34,15 @@ TEST(WindowSettings, RestoredPlacement)
         const QStringList f = test::dataFields(line);
         TestStore store;
         for (const auto& [key, text] : test::dataItems(f.value(0))) store.store->writeText(u("Start"), key, text);
-        EXPECT_EQ(placementText(restoredPlacement(*store.store, kScreenWidth, kScreenHeight, kCzech)), f.value(1))
+        EXPECT_EQ(placementText(restoredPlacement(*store.store, kScreen, kCzech)), f.value(1))
             << line.toStdString();
     }
-    // Centring takes whole halves: 15001 / 2 - 7590 / 2 and 10001 / 2 - 6285 / 2.
-    EXPECT_EQ(placementText(restoredPlacement(*TestStore().store, 15001, 10001, kEnglish)),
-              u("3705 1858 7590 6285 0 1700"));
+    // Two thirds and centring take whole numbers; the area's corner counts; a
+    // small screen gives the designed size, kept inside the area's corner.
+    const std::pair<TwipsRect, const char*> screens[] = {{{0, 0, 15001, 10001}, "2500 1667 10000 6667 0 fit"},
+                                                         {{300, 450, 9000, 6000}, "1005 450 7590 6285 0 fit"}};
+    for (const auto& [screen, placement] : screens)
+        EXPECT_EQ(placementText(restoredPlacement(*TestStore().store, screen, kEnglish)), u(placement));
 }
 
 TEST(WindowSettings, SavedPlacementIsRestored)
@@ -50,7 +52,7 @@ TEST(WindowSettings, SavedPlacementIsRestored)
         TestStore store;
         savePlacement(*store.store, saved);
         store.reopen();
-        EXPECT_EQ(placementText(restoredPlacement(*store.store, kScreenWidth, kScreenHeight, kCzech)),
+        EXPECT_EQ(placementText(restoredPlacement(*store.store, kScreen, kCzech)),
                   placementText(saved));
     }
 }

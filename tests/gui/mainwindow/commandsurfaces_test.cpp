@@ -63,19 +63,6 @@ TEST_F(CommandSurfacesTest, EachCommandHasOneActionWhereverItStands)
         EXPECT_TRUE(paintsSomething(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(image.key)))) << qPrintable(image.key);
 }
 
-TEST_F(CommandSurfacesTest, ToolbarToggleIsItsMenuEntry)
-{
-    QAction* magnifier = action(Command::Magnifier);
-    magnifier->setEnabled(true);
-    ASSERT_TRUE(surfaces->menu(Menu::View)->actions().contains(magnifier));
-    QSignalSpy toggled(magnifier, &QAction::toggled);
-    QTest::mouseClick(surfaces->toolButton(Command::Magnifier), Qt::LeftButton);
-    EXPECT_TRUE(magnifier->isChecked());
-    press("F2");  // the menu entry's key
-    EXPECT_FALSE(surfaces->toolButton(Command::Magnifier)->isChecked());
-    EXPECT_EQ(toggled.count(), 2);
-}
-
 TEST_F(CommandSurfacesTest, ShortcutsWorkWhereverTheirEntryCanBeUsed)
 {
     struct Case {
@@ -94,11 +81,9 @@ TEST_F(CommandSurfacesTest, ShortcutsWorkWhereverTheirEntryCanBeUsed)
              menuAction(Menu::AsView)->setEnabled(false);
              menuAction(Menu::AsView)->setEnabled(true);
          }},
-        {"Ctrl+Z", Command::AsFraction, true, {}},
         {"Ctrl+T", Command::AlwaysOnTop, true, [this] { menuAction(Menu::View)->setVisible(false); }},
         {"Ctrl+X", Command::FormatFixed, true, {}},
         {"Ctrl+X", Command::FormatFixed, true, {}},  // the checked choice again
-        {"Ctrl+Shift+F4", Command::ShowUserTopicList, true, {}},
     };
     for (const Case& c : cases) {
         if (c.before) c.before();

@@ -1,22 +1,16 @@
 // Start-up and shutdown of the whole window against a temporary settings store.
-#include "common/recordingmessagesink.h"
-#include "conversion/conversiongrid.h"
-#include "mainwindow/commandsurfaces.h"
+#include "common/apptitle.h"
 #include "mainwindow/lifecycle.h"
-#include "mainwindow/mainwindow.h"
+#include "mainwindow/sidepanels.h"
+#include "mainwindow/splashwindow.h"
 #include "navigation/navigatorpanel.h"
 #include "settings/settingsstore.h"
-#include "support/testfiles.h"
 #include "support/windowfixture.h"
 
-#include <QAction>
-#include <QLabel>
+#include <QFile>
 #include <QListWidget>
-#include <QSettings>
-
-#include <gtest/gtest.h>
-
-#include <memory>
+#include <QScreen>
+#include <QStatusBar>
 
 using namespace tolvarin;
 using tolvarin::test::u;
@@ -27,23 +21,24 @@ class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.writeLines(QStringLiteral("Tolvar.tvd"),
-                          {u("1|metr|m|1|i|True"), u("1|kilometr|km|1000|"), u("2|metr čtvereční|m²|1||True"),
-                           u("2|ar|a|100|")});
-        folder.writeLines(QStringLiteral("User.tvd"), {u("'U1=Frekvence"), u("1|hertz|Hz|1|")});
+        folder.writeLines(QStringLiteral("Tolvar.tvd"), test::mainTestFile());
+        folder.writeLines(QStringLiteral("User.tvd"), test::userTestFile());
     }
 
+    QString ini() const { return folder.path(QStringLiteral("settings.ini")); }
     void store(const char* section, const char* key, const QString& value)
     {
-        SettingsStore settings(folder.path(QStringLiteral("settings.ini")));
+        SettingsStore settings(ini());
         settings.writeText(QString::fromLatin1(section), QString::fromLatin1(key), value);
-        settings.flush();
     }
-
-    QString stored(const char* section, const char* key)
+    QString stored(const char* section, const char* key) const
     {
-        SettingsStore settings(folder.path(QStringLiteral("settings.ini")));
-        return settings.readText(QString::fromLatin1(section), QString::fromLatin1(key), QStringLiteral("<none>"));
+        return SettingsStore(ini()).readText(QString::fromLatin1(section), QString::fromLatin1(key), u("<none>"));
+    }
+    QByteArray iniBytes() const
+    {
+        QFile file(ini());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
     }
 
     std::unique_ptr<MainWindow> makeWindow(RecordingMessageSink& sink)
@@ -51,28 +46,43 @@ protected:
         return std::make_unique<MainWindow>(
             test::testWindowOptions(folder, QLocale(QLocale::Czech, QLocale::CzechRepublic), &sink));
     }
+    QAction* action(const MainWindow& window, Command command) const { return window.commands()->action(command); }
 
     test::TestFolder folder;
     RecordingMessageSink messages;
 };
 
-TEST_F(StartupTest, EmptyStoreGivesEveryDefault)
+// No store: a comfortable window for the screen, every quantity title whole,
+// the welcome with its hint, and status panels that are never cut.
+TEST_F(StartupTest, FirstStartIsReadable)
 {
     auto window = makeWindow(messages);
     ASSERT_TRUE(window->startUp());
     EXPECT_TRUE(messages.messages.isEmpty());
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_GE(window->width(), screen.width() * 2 / 3);
+    EXPECT_GE(window->height(), screen.height() * 2 / 3);
+    QListWidget* topics = window->navigator()->topicList();
+    ASSERT_EQ(topics->count(), 26);
+    for (int i = 0; i < topics->count(); ++i) {
+        const QString title = topics->item(i)->text();
+        EXPECT_FALSE(topics->item(i)->icon().isNull()) << title.toStdString();
+        EXPECT_LE(topics->iconSize().width() + 12 + topics->fontMetrics().horizontalAdvance(title),
+                  topics->viewport()->width())
+            << title.toStdString();
+    }
     EXPECT_EQ(window->titleLine()->text(), u(" Vítejte v programu Tolvarin!"));
-    EXPECT_EQ(window->currentTopic(), 0);
-    EXPECT_TRUE(window->commands()->action(Command::Preview)->isChecked());
-    EXPECT_FALSE(window->commands()->action(Command::Magnifier)->isChecked());
-    EXPECT_FALSE(window->commands()->action(Command::InfoPanel)->isChecked());
-    EXPECT_EQ(window->commands()->panel(StatusPanel::Precision)->text(), u("J"));
-    EXPECT_EQ(window->commands()->action(Command::AsOwnBase)->text(), u("Vlast&ní (12)"));
-    EXPECT_EQ(window->commands()->action(Command::FormatFixed)->text(), u("Pevný počet (2)"));
-    EXPECT_EQ(window->navigator()->userList()->item(0)->text(), u("Frekvence"));  // named by the user file
-    EXPECT_EQ(window->width(), 506);  // 7590 x 6285 twips at 96 dpi
-    EXPECT_EQ(window->height(), 419);
+    EXPECT_TRUE(window->findChild<QLabel*>(u("startHint"))->isVisible());
+    EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(stored("Start", "Spusteno"), u("1"));
+
+    window->resize(window->minimumSize());
+    for (StatusPanel which : {StatusPanel::NavigatorList, StatusPanel::TopicCount, StatusPanel::UnitCount,
+                              StatusPanel::TopicUnits, StatusPanel::Level, StatusPanel::Precision}) {
+        const QLabel* panel = window->commands()->panel(which);
+        EXPECT_GE(panel->width(), panel->sizeHint().width()) << panel->text().toStdString();
+        EXPECT_LE(panel->geometry().right(), window->statusBar()->width()) << panel->text().toStdString();
+    }
 }
 
 TEST_F(StartupTest, StoredStartTopicLevelAndPanels)
@@ -83,18 +93,19 @@ TEST_F(StartupTest, StoredStartTopicLevelAndPanels)
     store("Obecne", "Uroven", u("1"));
     auto window = makeWindow(messages);
     ASSERT_TRUE(window->startUp());
-    EXPECT_EQ(window->currentTopic(), 2);
     EXPECT_EQ(window->titleLine()->text(), u(" Plošný obsah"));
-    EXPECT_TRUE(window->commands()->action(Command::Magnifier)->isChecked());
     EXPECT_TRUE(window->currentLayout().magnifierVisible);
     EXPECT_EQ(window->commands()->panel(StatusPanel::Precision)->text(), u("D"));
-    EXPECT_EQ(window->commands()->panel(StatusPanel::Level)->text(), u("1"));
-    EXPECT_TRUE(window->commands()->action(Command::Level1)->isChecked());
+    EXPECT_TRUE(action(*window, Command::Level1)->isChecked());
+    EXPECT_EQ(window->focusWidget(), window->navigator()->topicList());  // the start topic's list takes the keys
+    EXPECT_EQ(window->navigator()->topicList()->currentRow(), 1);
 }
 
-TEST_F(StartupTest, ASettingThatCannotBeLoadedIsAskedAbout)
+// Ignore (or Abort) about one key leaves the statistics counting.
+TEST_F(StartupTest, UnreadableKeyIsAskedAboutAndTheLaunchesGoOn)
 {
-    store("Start", "NumBase", u("x"));
+    store("Start", "Grid", u("x"));
+    store("Start", "Spusteno", u("4"));
     messages.answers = {MessageAnswer::Retry, MessageAnswer::Ignore};
     auto window = makeWindow(messages);
     ASSERT_TRUE(window->startUp());
@@ -102,94 +113,85 @@ TEST_F(StartupTest, ASettingThatCannotBeLoadedIsAskedAbout)
     EXPECT_EQ(messages.messages[1].icon, MessageIcon::Critical);
     EXPECT_EQ(messages.messages[1].title + u("|") + messages.messages[1].text,
               u("Chyba inicializace|Chyba načítání z registrů."));
-    EXPECT_EQ(window->representationSettings().ownBase, 12);
+    EXPECT_EQ(stored("Start", "Spusteno"), u("5"));
 }
 
-TEST_F(StartupTest, MagnifierStaysOffOnTheStartScreen)
+// A base that the own-base command refuses loads quietly; the command says so when used.
+TEST_F(StartupTest, StoredBaseIsTheOwnBaseCommands)
 {
-    store("Obecne", "Lupa", u("True"));
+    store("Start", "NumBase", u("36"));
     auto window = makeWindow(messages);
     ASSERT_TRUE(window->startUp());
-    EXPECT_FALSE(window->currentLayout().magnifierVisible);
-    EXPECT_FALSE(window->commands()->action(Command::Magnifier)->isChecked());
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(action(*window, Command::AsOwnBase)->text(), u("Vlast&ní (36)"));
+    window->commands()->topicAction(1)->trigger();
+    test::typeIntoGrid(window->grid(), 0, u("10"));
+    action(*window, Command::AsOwnBase)->trigger();
+    EXPECT_EQ(window->infoLine()->fullText(), u("Vstupní hodnota 10 je mimo povolený rozsah."));
 }
 
-TEST_F(StartupTest, SetupAsksToStartAgain)
-{
-    struct Case {
-        const char* safeEnd;
-        MessageAnswer answer;
-        bool goesOn;
-    };
-    const Case cases[] = {{"0", MessageAnswer::Yes, false}, {"1", MessageAnswer::Yes, false}, {"1", MessageAnswer::No, true}};
-    for (const Case& c : cases) {
-        store("Obecne", "SafeEnd", u(c.safeEnd));
-        RecordingMessageSink sink;
-        sink.answers = {c.answer};
-        auto window = makeWindow(sink);
-        EXPECT_EQ(window->startUp({u("tolvarin"), u("setup")}), c.goesOn) << c.safeEnd;
-        ASSERT_GE(sink.messages.size(), 1);
-        EXPECT_EQ(sink.messages[0].text, u("Spusťte aplikaci znovu."));
-    }
-}
-
-TEST_F(StartupTest, SecondInstanceEndsWithoutCountingALaunch)
+// The word "setup" and a second instance end the start: nothing is written.
+// Declined, "Ukončit program?" lets the start go on.
+TEST_F(StartupTest, StartsThatDoNotRunWriteNothing)
 {
     store("Start", "OnlyOne", u("1"));
-    store("Obecne", "SafeEnd", u("0"));
-    auto first = makeWindow(messages);
+    store("Start", "Vlevo", u("2000"));
+    const auto start = [this](const char* safeEnd, const QStringList& arguments, MessageAnswer answer) {
+        store("Obecne", "SafeEnd", u(safeEnd));
+        const QByteArray before = iniBytes();
+        RecordingMessageSink sink;
+        sink.answers = {answer};
+        const bool runs = makeWindow(sink)->startUp(arguments);
+        EXPECT_EQ(iniBytes() == before, !runs) << safeEnd << " " << arguments.join(u(" ")).toStdString();
+        return (runs ? u("runs: ") : u("ends: ")) + sink.messages.value(0).text.section(u'.', 0, 0);
+    };
+    EXPECT_EQ(start("0", {u("tolvarin"), u("setup")}, MessageAnswer::Yes), u("ends: Spusťte aplikaci znovu"));
+    EXPECT_EQ(start("1", {u("tolvarin"), u("SETUP")}, MessageAnswer::Yes), u("ends: Spusťte aplikaci znovu"));
+    EXPECT_EQ(start("1", {u("tolvarin"), u("setup")}, MessageAnswer::No), u("runs: Spusťte aplikaci znovu"));
+    auto first = makeWindow(messages);  // the running instance
     ASSERT_TRUE(first->startUp());
-    EXPECT_EQ(stored("Start", "Spusteno"), u("1"));
-    RecordingMessageSink sink;
-    auto second = makeWindow(sink);
-    EXPECT_FALSE(second->startUp());
-    ASSERT_EQ(sink.messages.size(), 1);
-    EXPECT_TRUE(sink.messages[0].text.startsWith(u("Je nastavena volba Spouštět pouze 1 instanci programu.")));
-    EXPECT_EQ(stored("Start", "Spusteno"), u("1"));
+    EXPECT_EQ(start("0", {}, MessageAnswer::Yes), u("ends: Je nastavena volba Spouštět pouze 1 instanci programu"));
 }
 
-TEST_F(StartupTest, QuitAsksWhenSafeEndIsSet)
-{
-    RecordingMessageSink sink;
-    sink.answers = {MessageAnswer::No, MessageAnswer::Yes};
-    auto window = makeWindow(sink);
-    ASSERT_TRUE(window->startUp());
-    window->commands()->topicAction(1)->trigger();
-    EXPECT_FALSE(window->close());  // "Ukončit program?" answered No
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(sink.messages.last().text, u("Ukončit program?"));
-    EXPECT_EQ(stored("Obecne", "Doba"), u("<none>"));
-    EXPECT_TRUE(window->close());  // answered Yes
-    EXPECT_NE(stored("Obecne", "Doba"), u("<none>"));
-    EXPECT_EQ(stored("Obecne", "Prevedeno"), u("0"));
-}
-
+// "Ukončit program?" answered No keeps the window and the statistics; the
+// names, placement and counts of a run that ends are there at the next start.
 TEST_F(StartupTest, NamesPlacementAndCountsSurviveARestart)
 {
-    store("Obecne", "SafeEnd", u("0"));
     {
-        auto window = makeWindow(messages);
+        RecordingMessageSink sink;
+        sink.answers = {MessageAnswer::No, MessageAnswer::Yes};
+        auto window = makeWindow(sink);
         ASSERT_TRUE(window->startUp());
-        window->navigator()->topicList()->item(0)->setText(u("Vzdálenost"));
+        emit window->navigator()->topicRenamed(1, u("Vzdálenost"));  // a rename in the list ends
         window->commands()->topicAction(1)->trigger();
-        ConversionGrid* grid = window->grid();
-        grid->setCurrentCell(1, ConversionGrid::kValueColumn);
-        grid->startEdit(u("3"));
-        grid->commitEdit();
-        window->move(40, 30);
+        test::typeIntoGrid(window->grid(), 1, u("3"));
         window->setNavigatorWidth(2500);
+        EXPECT_FALSE(window->close());
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(sink.messages.last().text, u("Ukončit program?"));
+        EXPECT_EQ(stored("Obecne", "Doba"), u("<none>"));
         EXPECT_TRUE(window->close());
     }
+    EXPECT_NE(stored("Obecne", "Doba"), u("<none>"));
     EXPECT_EQ(stored("Navigator", "S1"), u("Vzdálenost"));
+    EXPECT_EQ(stored("Navigator", "U1"), u("Frekvence"));
     EXPECT_EQ(stored("Obecne", "Prevedeno"), u("1"));
-    EXPECT_EQ(stored("Start", "Vlevo"), u("2500"));
     auto window = makeWindow(messages);
     ASSERT_TRUE(window->startUp());
     EXPECT_EQ(window->navigator()->topicList()->item(0)->text(), u("Vzdálenost"));
     EXPECT_EQ(window->commands()->topicAction(1)->text(), u("Vzdálenost"));
-    EXPECT_EQ(window->navigatorWidth(), 2500);
+    EXPECT_EQ(window->navigatorWidth(), 2500);  // a stored placement is used as it is
     EXPECT_EQ(window->conversionCount(), 1);
     EXPECT_EQ(stored("Start", "Spusteno"), u("2"));
+}
+
+TEST(Splash, ShowsTheProgramsNameVersionAndIcon)
+{
+    SplashWindow splash;
+    splash.showText(u("Nahrává se Tolvarin"));
+    EXPECT_EQ(splash.text(), u("Nahrává se Tolvarin"));
+    EXPECT_TRUE(splash.versionText().endsWith(appVersion()));
+    EXPECT_FALSE(splash.windowIcon().isNull());
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+#include "mainwindow/appicon.h"
+
+// The icon lives in the GUI library's resources; their registration has to
+// be pulled in explicitly, from outside any namespace.
+static int initAppResources()
+{
+    Q_INIT_RESOURCE(app);
+    return 0;
+}
+
+namespace tolvarin {
+
+QIcon programIcon()
+{
+    static const int registered = initAppResources();
+    Q_UNUSED(registered);
+    return QIcon(QStringLiteral(":/app/tolvarin.svg"));
+}
+
+}  // namespace tolvarin
