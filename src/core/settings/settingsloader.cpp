@@ -1,5 +1,6 @@
 #include "settings/settingsloader.h"
 
+#include "common/textutil.h"
 #include "conversion/decimaltext.h"
 #include "settings/settingvalues.h"
 
@@ -15,6 +16,17 @@ QString loadErrorTitle()
 QString loadErrorText()
 {
     return QStringLiteral("Chyba načítání z registrů.");
+}
+
+QString loadErrorText(const SettingProblem& problem)
+{
+    return joinLines({loadErrorText(), QString(),
+                      QStringLiteral("Položka [") + problem.section + QStringLiteral("] ") + problem.key +
+                          QStringLiteral(" má nesrozumitelnou hodnotu „") + problem.storedText + QStringLiteral("“."),
+                      QString(), QStringLiteral("Přeskočit: použít výchozí hodnotu „") + problem.defaultText +
+                          QStringLiteral("“ a uložit ji."),
+                      QStringLiteral("Opakovat: načíst položku znovu."),
+                      QStringLiteral("Přerušit: pro tuto i všechny další položky použít výchozí hodnoty.")});
 }
 
 namespace {
@@ -61,7 +73,7 @@ bool Loader::loadKey(const QString& section, const char* key, const std::functio
     for (;;) {
         const QString text = aborted_ ? defaultText : store_.readText(section, keyName, defaultText);
         if (load(text)) return true;
-        const LoadAnswer answer = ask_ ? ask_({section, keyName, text}) : LoadAnswer::Ignore;
+        const LoadAnswer answer = ask_ ? ask_({section, keyName, text, defaultText}) : LoadAnswer::Ignore;
         if (answer == LoadAnswer::Retry) continue;
         if (answer == LoadAnswer::Ignore) return false;
         aborted_ = true;

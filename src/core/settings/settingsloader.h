@@ -49,6 +49,7 @@ struct SettingProblem {
     QString section;
     QString key;
     QString storedText;
+    QString defaultText;  // what the key takes when the problem is ignored
 };
 
 // What the user decides about a setting that cannot be loaded.
@@ -84,5 +85,8 @@ SettingsRecord loadSettings(const SettingsStore& store, SettingsApplier& applier
 // "Chyba načítání z registrů.", Abort/Retry/Ignore with Retry the default.
 QString loadErrorTitle();
 QString loadErrorText();
+// The question about one key: the text above, the key with its stored value,
+// and what each answer does.
+QString loadErrorText(const SettingProblem& problem);
 
 }  // namespace tolvarin

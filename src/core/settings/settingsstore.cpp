@@ -1,5 +1,9 @@
 #include "settings/settingsstore.h"
 
+#include "common/textutil.h"
+
+#include <QDir>
+#include <QSaveFile>
 #include <QStringList>
 #include <QVariant>
 
@@ -38,10 +42,32 @@ void SettingsStore::writeText(const QString& section, const QString& key, const 
     settings_.setValue(storeKey(section, key), text);
 }
 
-bool SettingsStore::flush()
+std::optional<QString> SettingsStore::flush()
 {
     settings_.sync();
-    return settings_.status() == QSettings::NoError;
+    if (settings_.status() == QSettings::NoError) return std::nullopt;
+    // QSettings only says that writing failed; a trial write into the same
+    // folder, thrown away afterwards, finds the system's reason.
+    QSaveFile trial(settings_.fileName());
+    if (!trial.open(QIODevice::WriteOnly)) return trial.errorString();
+    const QByteArray probe(4096, ' ');
+    if (trial.write(probe) != probe.size() || !trial.flush()) {
+        const QString reason = trial.errorString();
+        trial.cancelWriting();
+        return reason;
+    }
+    trial.cancelWriting();
+    return settings_.status() == QSettings::FormatError ? QStringLiteral("chybný formát souboru")
+                                                        : QStringLiteral("soubor nelze zapsat");
+}
+
+QString settingsNotSavedText(const QString& fileName, const QString& reason, const QString& lost)
+{
+    QStringList parts = {QStringLiteral("Nastavení se nepodařilo uložit do souboru ") +
+                             QDir::toNativeSeparators(fileName) + QLatin1Char('.'),
+                         QStringLiteral("Důvod: ") + reason + QLatin1Char('.')};
+    if (!lost.isEmpty()) parts << QString() << lost;
+    return joinLines(parts);
 }
 
 }  // namespace tolvarin

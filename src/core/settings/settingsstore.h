@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QString>
 
+#include <optional>
+
 namespace tolvarin {
 
 // The per-user settings store: texts addressed by section and key, kept in an
@@ -30,13 +32,18 @@ public:
     void writeText(const QString& section, const QString& key, const QString& text);
 
     // Writes pending changes to the file now (QSettings also does so on its own
-    // and on destruction); false when the file could not be written.
-    bool flush();
+    // and on destruction). The system's reason when the file could not be
+    // written; the file then stays as it was.
+    std::optional<QString> flush();
 
     QString fileName() const { return settings_.fileName(); }
 
 private:
     QSettings settings_;
 };
+
+// The message of a failed write: "Nastavení se nepodařilo uložit do souboru
+// …", the reason, and what was not kept (may be empty).
+QString settingsNotSavedText(const QString& fileName, const QString& reason, const QString& lost);
 
 }  // namespace tolvarin

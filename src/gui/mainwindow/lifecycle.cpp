@@ -76,11 +76,15 @@ bool Lifecycle::startUp(const QStringList& arguments)
 
     SettingsLoadContext context{options_.programFolder, options_.locale, [](int n) { return fixedDecimalsPattern(n); }};
     WindowApplier applier(window_);
-    const auto askUser = [this](const SettingProblem&) {
-        const MessageAnswer answer = messages_.ask(MessageIcon::Critical, loadErrorTitle(), loadErrorText(),
-                                                   MessageButtons::AbortRetryIgnore, MessageAnswer::Retry);
+    const auto askUser = [this](const SettingProblem& problem) {
+        const MessageAnswer answer = messages_.ask(MessageIcon::Critical, loadErrorTitle(), loadErrorText(problem),
+                                                   MessageButtons::AbortRetryIgnore, MessageAnswer::Ignore);
         if (answer == MessageAnswer::Retry) return LoadAnswer::Retry;
-        return answer == MessageAnswer::Abort ? LoadAnswer::Abort : LoadAnswer::Ignore;
+        if (answer == MessageAnswer::Abort) return LoadAnswer::Abort;
+        // The default goes back into the store, so that the next start does
+        // not meet the same text again.
+        store_->writeText(problem.section, problem.key, problem.defaultText);
+        return LoadAnswer::Ignore;
     };
     settings_ = loadSettings(*store_, applier, askUser, context);
     window_.applySettings(settings_);
@@ -101,7 +105,7 @@ bool Lifecycle::startUp(const QStringList& arguments)
     }
 
     countLaunch(*store_, settings_);
-    store_->flush();
+    reportFailedWrite(QString());
 
     window_.loadData(settings_);
     applyTitles();
@@ -187,6 +191,13 @@ void Lifecycle::writeExitState()
     savePlacement(*store_, placement);
 }
 
+bool Lifecycle::reportFailedWrite(const QString& lost)
+{
+    const std::optional<QString> reason = store_->flush();
+    if (reason) messages_.show(MessageIcon::Exclamation, appTitle(), settingsNotSavedText(store_->fileName(), *reason, lost));
+    return !reason;
+}
+
 bool Lifecycle::quitRoutine()
 {
     if (quitting_) return true;
@@ -194,12 +205,12 @@ bool Lifecycle::quitRoutine()
     writeExitState();
     settings_.conversionCount = window_.conversionCount();
     if (!askToEnd()) {
-        store_->flush();
+        reportFailedWrite(QString());
         return false;
     }
     if (settings_.confirmExit != 0) window_.hide();
     saveStatistics(*store_, settings_, clock_, options_.locale);
-    store_->flush();
+    reportFailedWrite(QStringLiteral("Umístění okna, názvy veličin a statistika použití nebyly uloženy."));
     if (settings_.confirmExit != 0 && options_.showSplash) {
         if (!splash_) splash_ = std::make_unique<SplashWindow>();
         splash_->showText(QStringLiteral("Tolvarin ukončení"));

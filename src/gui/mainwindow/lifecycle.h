@@ -37,6 +37,9 @@ public:
     bool startUp(const QStringList& arguments);
     // The quit routine; true when the program ends (the close may proceed).
     bool quitRoutine();
+    // Writes the store out now; a failure is shown with the file, the reason
+    // and what was not kept. True when it was written.
+    bool reportFailedWrite(const QString& lost);
     bool quitting() const { return quitting_; }
     // The main window has closed: the splash goes too.
     void finish();

@@ -971,13 +971,8 @@ void MainWindow::chooseEditorFont()
 {
     const std::optional<EditorFont> font = editor_->chooseFont();
     if (!font) return;
-    SettingsStore& store = lifecycle_->store();
-    saveEditorFont(store, lifecycle_->settings(), *font, locale_);
-    if (!store.flush()) {
-        messages_->show(MessageIcon::Exclamation, appTitle(),
-                        QStringLiteral("Písmo editoru se nepodařilo uložit do souboru nastavení ") +
-                            QDir::toNativeSeparators(store.fileName()) + QLatin1Char('.'));
-    }
+    saveEditorFont(lifecycle_->store(), lifecycle_->settings(), *font, locale_);
+    lifecycle_->reportFailedWrite(QStringLiteral("Písmo editoru nebylo uloženo."));
 }
 
 }  // namespace tolvarin

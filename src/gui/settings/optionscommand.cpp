@@ -92,7 +92,7 @@ void OptionsCommand::resetUsage()
     Lifecycle& lifecycle = window_.lifecycle();
     resetStatistics(lifecycle.store(), lifecycle.settings(), lifecycle.runClock());
     window_.setConversionCount(0);
-    lifecycle.store().flush();
+    lifecycle.reportFailedWrite(QString());
     showStatistics();
 }
 
@@ -135,9 +135,7 @@ void OptionsCommand::apply(const OptionsOutcome& outcome, const OptionsValues& c
     Lifecycle& lifecycle = window_.lifecycle();
     lifecycle.settings() = s;
     saveOptions(lifecycle.store(), s);
-    if (!lifecycle.store().flush())
-        messages_.show(MessageIcon::Exclamation, appTitle(),
-                       QStringLiteral("Nastavení se nepodařilo uložit do souboru %1.").arg(lifecycle.store().fileName()));
+    lifecycle.reportFailedWrite(QString());
 }
 
 }  // namespace tolvarin

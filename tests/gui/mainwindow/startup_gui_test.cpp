@@ -7,6 +7,10 @@
 #include "settings/settingsstore.h"
 #include "support/windowfixture.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
 #include <QFile>
 #include <QListWidget>
 #include <QScreen>
@@ -101,7 +105,8 @@ TEST_F(StartupTest, StoredStartTopicLevelAndPanels)
     EXPECT_EQ(window->navigator()->topicList()->currentRow(), 1);
 }
 
-// Ignore (or Abort) about one key leaves the statistics counting.
+// Ignore (or Abort) about one key leaves the statistics counting; the box
+// names the key and its text, and Ignore writes the default back.
 TEST_F(StartupTest, UnreadableKeyIsAskedAboutAndTheLaunchesGoOn)
 {
     store("Start", "Grid", u("x"));
@@ -111,9 +116,38 @@ TEST_F(StartupTest, UnreadableKeyIsAskedAboutAndTheLaunchesGoOn)
     ASSERT_TRUE(window->startUp());
     ASSERT_EQ(messages.messages.size(), 2);  // asked again after Retry
     EXPECT_EQ(messages.messages[1].icon, MessageIcon::Critical);
-    EXPECT_EQ(messages.messages[1].title + u("|") + messages.messages[1].text,
-              u("Chyba inicializace|Chyba načítání z registrů."));
+    EXPECT_EQ(messages.messages[1].title, u("Chyba inicializace"));
+    EXPECT_TRUE(messages.messages[1].text.startsWith(
+        u("Chyba načítání z registrů.\r\n\r\nPoložka [Start] Grid má nesrozumitelnou hodnotu „x“.")));
     EXPECT_EQ(stored("Start", "Spusteno"), u("5"));
+    EXPECT_EQ(stored("Start", "Grid"), u("0"));
+}
+
+// A store that cannot be written is reported at the quit, and the old file stays.
+TEST_F(StartupTest, FailedWriteAtQuitIsReported)
+{
+    store("Start", "Spusteno", u("4"));
+    auto window = makeWindow(messages);
+    ASSERT_TRUE(window->startUp());
+    const QString settingsFile = window->lifecycle().store().fileName();
+    const QByteArray before = [&] {
+        QFile file(settingsFile);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    // The file's folder is replaced by a file of the same name.
+    const QString folderPath = QFileInfo(settingsFile).absolutePath() + u("/gone");
+    QFile::rename(settingsFile, folderPath);
+    QDir().mkpath(settingsFile);  // a folder where the file was: it cannot be written
+    messages.messages.clear();
+    window->close();  // answers the quit question with its default
+    ASSERT_EQ(messages.messages.size(), 2);
+    EXPECT_TRUE(messages.messages[1].text.startsWith(u("Nastavení se nepodařilo uložit do souboru ")));
+    EXPECT_TRUE(messages.messages[1].text.contains(u("statistika použití nebyly uloženy")));
+    QDir().rmdir(settingsFile);
+    QFile::rename(folderPath, settingsFile);
+    QFile file(settingsFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
 }
 
 // A base that the own-base command refuses loads quietly; the command says so when used.
