@@ -1,7 +1,7 @@
 #include "clirun.h"
 
+#include "catalogue/datafilelocation.h"
 #include "commands.h"
-#include "datalocation.h"
 
 namespace tolvarin::cli {
 
@@ -76,8 +76,8 @@ QString helpText()
                "                      bez --format zvolí pevné zobrazení\n"
                "  --topic TÉMA        hledá jednotky jen v tomto tématu\n"
                "  --level 0..3        úroveň jednotek: 0 vše (výchozí), 1 až 3 úroveň 1 až 3\n"
-               "  --data SOUBOR       hlavní datový soubor (výchozí Tolvar.tvd ve složce programu,\n"
-               "                      jinak v %1)\n"
+               "  --data SOUBOR       hlavní datový soubor (výchozí Tolvar.tvd v %1,\n"
+               "                      jinak v %2, jinak ve složce programu)\n"
                "  --user-data SOUBOR  uživatelský datový soubor (výchozí User.tvd tamtéž, nemusí\n"
                "                      existovat; prázdná cesta: bez uživatelských jednotek)\n"
                "  --locale NÁZEV      národní prostředí čísel, např. cs_CZ nebo en_US (výchozí systémové)\n"
@@ -96,7 +96,7 @@ QString helpText()
                "  search     název, značka, téma, umístění (téma-řádek), shoda (přesná, podobná)\n"
                "\n"
                "Návratový kód: 0 úspěch, 1 chyba převodu nebo dat, 2 chybné použití.\n")
-        .arg(installedDataFolder());
+        .arg(userDataFolder(), installedDataFolder());
 }
 
 }  // namespace tolvarin::cli

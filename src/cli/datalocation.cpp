@@ -18,19 +18,4 @@ QString programFolder()
     return QFileInfo(QString::fromLocal8Bit(buffer.data(), length)).absolutePath();
 }
 
-QString defaultDataFile(const QString& fileName, const QString& programFolder, const QString& installedFolder)
-{
-    for (const QString& folder : {programFolder, installedFolder}) {
-        if (folder.isEmpty()) continue;
-        const QString path = folder + QLatin1Char('/') + fileName;
-        if (QFileInfo::exists(path)) return path;
-    }
-    return QString();
-}
-
-QString installedDataFolder()
-{
-    return QStringLiteral(TOLVARIN_INSTALLED_DATA_DIR);
-}
-
 }  // namespace tolvarin::cli

@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include "catalogue/datafilelocation.h"
 #include "catalogue/mainfilereader.h"
 #include "catalogue/topictable.h"
 #include "catalogue/userfilereader.h"
@@ -17,18 +18,17 @@ DataFileConfig dataFilesOf(const Options& options)
     config.level = options.level;
     config.locale = options.locale;
 
-    const QString folder = programFolder();
-    const QString installed = installedDataFolder();
+    const DataFolders folders = standardDataFolders(programFolder());
     if (options.mainData) {
         config.mainPath = *options.mainData;
     } else {
-        config.mainPath = defaultDataFile(config.mainName, folder, installed);
-        // Neither place has it: the reader reports the file missing by name.
-        if (config.mainPath.isEmpty()) config.mainPath = installed + QLatin1Char('/') + config.mainName;
+        config.mainPath = locateDataFile(config.mainName, folders);
+        // No folder has it: the reader reports the file missing by name.
+        if (config.mainPath.isEmpty()) config.mainPath = folders.installed + QLatin1Char('/') + config.mainName;
     }
     // The user file is the user's own addition: a missing default one is no
     // error, a missing one named on the command line is.
-    config.userPath = options.userData ? *options.userData : defaultDataFile(config.userName, folder, installed);
+    config.userPath = options.userData ? *options.userData : locateDataFile(config.userName, folders);
 
     config.mainName = QFileInfo(config.mainPath).fileName();
     if (!config.userPath.isEmpty()) config.userName = QFileInfo(config.userPath).fileName();

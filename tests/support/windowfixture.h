@@ -111,7 +111,8 @@ public:
 inline MainWindowOptions testWindowOptions(const TestFolder& folder, const QLocale& locale, MessageSink* messages)
 {
     MainWindowOptions options;
-    options.programFolder = folder.path(QString());
+    // The test's own folder only: no installed or edited copy of a data file counts.
+    options.dataFolders = DataFolders{folder.path(QStringLiteral("userdata")), QString(), folder.path(QString())};
     options.locale = locale;
     options.messages = messages;
     options.settingsFile = folder.path(QStringLiteral("settings.ini"));

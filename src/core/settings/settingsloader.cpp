@@ -52,6 +52,8 @@ private:
                  QString defaultText);
 
     bool loadText(QString& field, const QString& section, const char* key);
+    // The first folder that holds the file, or the program's folder.
+    QString defaultDataPath(const QString& fileName) const;
     bool loadInt16(qint16& field, const QString& section, const char* key, int min = kInt16Min, int max = kInt16Max);
     bool loadInt32(qint32& field, const QString& section, const char* key);
     bool loadBoolean(bool& field, const QString& section, const char* key);
@@ -79,6 +81,12 @@ bool Loader::loadKey(const QString& section, const char* key, const std::functio
         aborted_ = true;
         return load(defaultText);
     }
+}
+
+QString Loader::defaultDataPath(const QString& fileName) const
+{
+    const QString found = locateDataFile(fileName, context_.dataFolders);
+    return found.isEmpty() ? defaultDataFilePath(context_.dataFolders.program, fileName) : found;
 }
 
 // The default of every key is the record's initial value of its field.
@@ -172,10 +180,10 @@ SettingsRecord Loader::run()
     if (context_.fixedPattern) s_.fixedPattern = context_.fixedPattern(s_.fixedDecimals);
 
     loadText(s_.mainFileName, general, "File");
-    s_.mainFilePath = defaultDataFilePath(context_.programFolder, s_.mainFileName);
+    s_.mainFilePath = defaultDataPath(s_.mainFileName);
     loadText(s_.mainFilePath, general, "Path");
     loadText(s_.userFileName, general, "FileUser");
-    s_.userFilePath = defaultDataFilePath(context_.programFolder, s_.userFileName);
+    s_.userFilePath = defaultDataPath(s_.userFileName);
     loadText(s_.userFilePath, general, "PathUser");
 
     loadInt32(s_.confirmExit, general, "SafeEnd");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/datafilelocation.h"
 #include "settings/settingsrecord.h"
 #include "settings/settingsstore.h"
 
@@ -63,7 +64,7 @@ enum class LoadAnswer {
 using SettingProblemQuestion = std::function<LoadAnswer(const SettingProblem&)>;
 
 struct SettingsLoadContext {
-    QString programFolder;                     // the default folder of the data files, without a trailing "/"
+    DataFolders dataFolders;                   // where the data files are looked for when none is stored
     QLocale locale;                            // the system's locale: whole numbers and singles may be in its form
     std::function<QString(int)> fixedPattern;  // the display pattern of n fixed decimals; may be empty
 };

@@ -149,7 +149,8 @@ bool DataFileEditor::writeText()
         if (!encoded.ok()) return false;  // UTF-8 holds every character the box can hold
     }
 
-    const DataFileWrite written = writeDataFile(path_, encoded.bytes);
+    DataFileWrite written = writeDataFile(path_, encoded.bytes);
+    if (written.status == DataFileWrite::Status::ReadOnly) written = writeCopy(encoded.bytes);
     if (written.status == DataFileWrite::Status::ReadOnly) {
         window_.messages->show(
             MessageIcon::Exclamation, QStringLiteral("Chyba"),
@@ -172,6 +173,30 @@ bool DataFileEditor::writeText()
     original_ = {lines, encoded.lineEnds, encoding};
     text_->document()->setModified(false);
     return true;
+}
+
+// A file the user cannot write (an installed copy) is saved into the user's
+// data folder, which is read from then on; the user is told where it went.
+DataFileWrite DataFileEditor::writeCopy(const QByteArray& bytes)
+{
+    const QString copy = window_.copyPath ? window_.copyPath(QFileInfo(path_).fileName()) : QString();
+    if (copy.isEmpty() || QFileInfo(copy).absoluteFilePath() == QFileInfo(path_).absoluteFilePath())
+        return DataFileWrite{DataFileWrite::Status::ReadOnly, ErrorCode::PathAccess, QString()};
+    QDir().mkpath(QFileInfo(copy).absolutePath());
+    const DataFileWrite written = writeDataFile(copy, bytes);
+    // Without a copy either, the file stays what it is: read-only.
+    if (written.status != DataFileWrite::Status::Written)
+        return DataFileWrite{DataFileWrite::Status::ReadOnly, ErrorCode::PathAccess, QString()};
+    window_.messages->show(MessageIcon::Information, appTitle(),
+                           joinLines({QStringLiteral("Soubor ") + QDir::toNativeSeparators(path_) +
+                                          QStringLiteral(" nemůžete přepsat, proto byly úpravy uloženy do kopie ") +
+                                          QDir::toNativeSeparators(copy) + QLatin1Char('.'),
+                                      QString(), QStringLiteral("Program od nynějška načítá tuto kopii; původní "
+                                                                "soubor zůstal beze změny.")}));
+    path_ = copy;
+    window_.fileMoved(file_, copy);
+    window_.title->setText(QStringLiteral(" Editace souboru ") + QDir::toNativeSeparators(copy));
+    return written;
 }
 
 void DataFileEditor::close()

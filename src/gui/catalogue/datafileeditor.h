@@ -40,6 +40,10 @@ public:
         std::function<void()> reload;                   // rebuilds the catalogue after a save
         std::function<void(bool editing)> modeChanged;  // the window lays itself out for the mode
         std::function<void(int slot)> returnToTopic;    // after closing: the topic open before editing
+        // Where a copy of a file the user cannot write is saved, and the
+        // window told that the copy is the data file from now on.
+        std::function<QString(const QString& fileName)> copyPath;
+        std::function<void(DataFileKind file, const QString& path)> fileMoved;
     };
 
     // The text box is a hidden child of parent until a file is opened.
@@ -89,6 +93,7 @@ protected:
 private:
     void setEditing(bool editing);
     bool writeText();
+    DataFileWrite writeCopy(const QByteArray& bytes);
     void showStatus();
 
     Window window_;

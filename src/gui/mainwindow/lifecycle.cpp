@@ -74,7 +74,7 @@ bool Lifecycle::startUp(const QStringList& arguments)
     store_ = options_.settingsFile.isEmpty() ? std::make_unique<SettingsStore>()
                                              : std::make_unique<SettingsStore>(options_.settingsFile);
 
-    SettingsLoadContext context{options_.programFolder, options_.locale, [](int n) { return fixedDecimalsPattern(n); }};
+    SettingsLoadContext context{options_.dataFolders, options_.locale, [](int n) { return fixedDecimalsPattern(n); }};
     WindowApplier applier(window_);
     const auto askUser = [this](const SettingProblem& problem) {
         const MessageAnswer answer = messages_.ask(MessageIcon::Critical, loadErrorTitle(), loadErrorText(problem),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/datafilelocation.h"
+
 #include "common/messagesink.h"
 #include "settings/settingsrecord.h"
 #include "settings/settingsstore.h"
@@ -25,7 +27,7 @@ public:
     struct Options {
         QString settingsFile;  // empty: the user's store
         QString lockFile;      // empty: one per user in the temporary folder
-        QString programFolder;
+        DataFolders dataFolders;
         QLocale locale;
         bool showSplash = true;
     };

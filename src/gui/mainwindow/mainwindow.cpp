@@ -76,10 +76,10 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
         messages_ = ownMessages_.get();
     }
 
-    const QString folder =
-        options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.programFolder;
-    dataConfig_.mainPath = QDir(folder).filePath(dataConfig_.mainName);
-    dataConfig_.userPath = QDir(folder).filePath(dataConfig_.userName);
+    dataFolders_ = options.dataFolders ? *options.dataFolders
+                                       : standardDataFolders(QCoreApplication::applicationDirPath());
+    dataConfig_.mainPath = QDir(dataFolders_.program).filePath(dataConfig_.mainName);
+    dataConfig_.userPath = QDir(dataFolders_.program).filePath(dataConfig_.userName);
     dataConfig_.locale = locale_;
 
     commands_ = new CommandSurfaces(this);
@@ -108,7 +108,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     title_->setText(QLatin1Char(' ') + welcomeTitle());
     showLevel(0);
 
-    Lifecycle::Options lifecycleOptions{options.settingsFile, options.instanceLockFile, folder, locale_,
+    Lifecycle::Options lifecycleOptions{options.settingsFile, options.instanceLockFile, dataFolders_, locale_,
                                         options.showSplash};
     lifecycle_ = std::make_unique<Lifecycle>(*this, *messages_, lifecycleOptions);
     options_ = new OptionsCommand(*this, *messages_, locale_, options.optionsServices, this);
@@ -932,6 +932,8 @@ void MainWindow::buildDataFileEditor(EditorDialogs* dialogs)
         relayout();
     };
     window.returnToTopic = [this](int slot) { returnFromEditor(slot); };
+    window.copyPath = [this](const QString& fileName) { return editedCopyPath(fileName, dataFolders_); };
+    window.fileMoved = [this](DataFileKind file, const QString& path) { useDataFile(file, path); };
     editor_ = new DataFileEditor(std::move(window), client_);
     editor_->setFont(editorFont(SettingsRecord()));
     // While a data file is edited, printing prints its text.
@@ -940,6 +942,18 @@ void MainWindow::buildDataFileEditor(EditorDialogs* dialogs)
 }
 
 void MainWindow::setEditorFont(const EditorFont& font) { editor_->setFont(font); }
+
+// The data file is read from another place from now on (an edited copy):
+// the settings keep the path that is actually used.
+void MainWindow::useDataFile(DataFileKind file, const QString& path)
+{
+    const bool main = file == DataFileKind::Main;
+    (main ? dataConfig_.mainPath : dataConfig_.userPath) = path;
+    SettingsRecord& settings = lifecycle_->settings();
+    (main ? settings.mainFilePath : settings.userFilePath) = path;
+    lifecycle_->store().writeText(section::general(), main ? QStringLiteral("Path") : QStringLiteral("PathUser"), path);
+    lifecycle_->reportFailedWrite(QStringLiteral("Cesta ke kopii datového souboru nebyla uložena."));
+}
 
 // While the data file editor is shown, opening a topic moves its caret to the
 // topic's lines instead of filling the hidden grid.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "catalogue/datafileconfig.h"
+#include "catalogue/datafileedit.h"
+#include "catalogue/datafilelocation.h"
 #include "catalogue/unitcatalogue.h"
 #include "common/messagesink.h"
 #include "mainwindow/commandtable.h"
@@ -15,6 +17,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QTextEdit;
@@ -43,7 +46,8 @@ class PrefixViewCommand;
 class SplitterBar;
 
 struct MainWindowOptions {
-    QString programFolder;            // default place of the data files; default: the program's folder
+    std::optional<DataFolders> dataFolders;  // where data files are looked for; default: the user's data
+                                             // folder, the installed one, the program's folder
     QLocale locale;                   // numbers typed and shown
     MessageSink* messages = nullptr;  // default: message boxes over the window
     QString settingsFile;             // default: the user's settings store
@@ -152,6 +156,7 @@ public:
     // ---- data file editor ----
     DataFileEditor* dataFileEditor() const { return editor_; }
     void setEditorFont(const EditorFont& font);
+    void useDataFile(DataFileKind file, const QString& path);
     // ---- options ----
     OptionsCommand* optionsCommand() const { return options_; }
 
@@ -200,6 +205,7 @@ private:
     std::unique_ptr<UnitCatalogue> catalogue_;
     std::unique_ptr<Lifecycle> lifecycle_;
     DataFileConfig dataConfig_;
+    DataFolders dataFolders_;
     QLocale locale_;
     std::unique_ptr<MessageSink> ownMessages_;
     MessageSink* messages_;

@@ -174,7 +174,7 @@ TEST(OptionsOk, SavedSettingsLoadBack)
     saveOptions(*store.store, s);
     store.reopen();
     SilentApplier applier;
-    const SettingsRecord loaded = loadSettings(*store.store, applier, {}, {u("/opt"), kCzech, fixedDecimalsPattern});
+    const SettingsRecord loaded = loadSettings(*store.store, applier, {}, {DataFolders{{}, {}, u("/opt")}, kCzech, fixedDecimalsPattern});
     EXPECT_EQ(loaded, s);
 }
 

@@ -75,7 +75,7 @@ Loaded load(const SettingsStore& store, QList<LoadAnswer> answers, const std::fu
         return answers.isEmpty() ? LoadAnswer::Abort : answers.takeFirst();
     };
     loaded.record =
-        loadSettings(store, applier, ask, {u("/opt/tolvarin"), kCzech, [](int n) { return QString::number(n); }});
+        loadSettings(store, applier, ask, {DataFolders{{}, {}, u("/opt/tolvarin")}, kCzech, [](int n) { return QString::number(n); }});
     EXPECT_TRUE(answers.isEmpty()) << "answers left over";
     QStringList difference;
     for (const QString& call : kDefaultCalls)

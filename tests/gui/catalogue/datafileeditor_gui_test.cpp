@@ -115,8 +115,31 @@ TEST_F(DataFileEditorTest, StrayBytesAreReplacedOnlyWhenTheUserAgrees)
     EXPECT_EQ(mainBytes(), before);
 }
 
+// A file the user cannot write goes into a copy in the user's data folder,
+// which is read from then on; the original stays as it was.
+TEST_F(DataFileEditorTest, ReadOnlyFileIsSavedAsTheUsersOwnCopy)
+{
+    action(Command::EditMainFile)->trigger();
+    type(QStringLiteral("'upraveno\n"));
+    const QByteArray before = mainBytes();
+    QFile::setPermissions(mainPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    action(Command::SaveEditor)->trigger();
+    ASSERT_EQ(messages.messages.size(), 1);
+    const QString copy = folder.path(QStringLiteral("userdata/Tolvar.tvd"));
+    EXPECT_TRUE(messages.messages[0].text.contains(u("byly úpravy uloženy do kopie ") + copy));
+    EXPECT_EQ(mainBytes(), before);
+    QFile copied(copy);
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(copied.readAll().startsWith("'upraveno\r\n"));
+    EXPECT_EQ(window->lifecycle().settings().mainFilePath, copy);
+    EXPECT_EQ(window->lifecycle().store().readText(u("Obecne"), u("Path"), QString()), copy);
+    EXPECT_FALSE(editor()->isModified());
+}
+
+// With no place for a copy either, the save is refused and nothing is lost.
 TEST_F(DataFileEditorTest, ReadOnlyFileIsRefusedAndTheTextStays)
 {
+    folder.writeBytes(QStringLiteral("userdata"), "a file where the folder would be");
     action(Command::EditMainFile)->trigger();
     type(QStringLiteral("x\n"));  // a bad line: a reload would report it
     const QByteArray before = mainBytes();
