@@ -24,6 +24,7 @@
 #include "output/contexthelp.h"
 #include "output/helptopics.h"
 #include "output/helpwindow.h"
+#include "output/windowstacking.h"
 #include "settings/editorfont.h"
 #include "settings/colourvalue.h"
 #include "settings/optionscommand.h"
@@ -262,6 +263,8 @@ void MainWindow::connectCommands()
     connect(commands_->action(Command::Preview), &QAction::toggled, this, &MainWindow::setPreviewShown);
     connect(commands_->action(Command::InfoPanel), &QAction::toggled, this, &MainWindow::setInfoPanelShown);
     connect(commands_->action(Command::ColourMarking), &QAction::toggled, view_, &ConversionView::setMarkingOn);
+    connect(commands_->action(Command::AlwaysOnTop), &QAction::toggled, this,
+            [this](bool on) { setStaysOnTop(*this, on); });
 
     const auto onChoice = [this](Group group, auto chosen) {
         connect(commands_->group(group), &QActionGroup::triggered, this,
