@@ -45,6 +45,7 @@ const TopicEntry kTopics[] = {
     {helpcontext::kCompactView, "lite.html", ""},
     {helpcontext::kCalculator, "sluzby.html", "kalkulacka"},
     {helpcontext::kFeedback, "sluzby.html", "pripominky"},
+    {helpcontext::kAbout, "sluzby.html", "o-aplikaci"},
     {helpcontext::kKeyboard, "klavesnice.html", ""},
     {helpcontext::kConstants, "konstanty.html", ""},
     {helpcontext::kCommandLine, "cli.html", ""},

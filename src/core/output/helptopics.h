@@ -41,6 +41,7 @@ inline constexpr int kUnitSearch = 1360;
 inline constexpr int kRecording = 1370;
 inline constexpr int kRomanNumerals = 1380;
 inline constexpr int kAlwaysOnTop = 1420;
+inline constexpr int kAbout = 1430;  // the About box
 }  // namespace helpcontext
 
 struct HelpPage {

@@ -128,6 +128,7 @@ OptionsOutcome acceptOptions(const SettingsRecord& settings, const OptionsValues
     effectIf(chosen.previewShown != opened.previewShown, OptionsEffect::Preview);
     effectIf(chosen.magnifierShown != opened.magnifierShown, OptionsEffect::Magnifier);
     effectIf(chosen.infoPanelShown != opened.infoPanelShown, OptionsEffect::InfoPanel);
+    effectIf(chosen.alwaysOnTop != opened.alwaysOnTop, OptionsEffect::AlwaysOnTop);
     effectIf(chosen.precisionMode != opened.precisionMode, OptionsEffect::PrecisionMode);
     effectIf(chosen.largeIcons != opened.largeIcons, OptionsEffect::TopicListStyle);
     effectIf(chosen.unitsShown != opened.unitsShown, OptionsEffect::NavigatorPage);

@@ -78,6 +78,7 @@ enum class OptionsEffect {
     Preview,                 // the three panels on or off
     Magnifier,
     InfoPanel,
+    AlwaysOnTop,     // the window's stacking and its command's check mark
     PrecisionMode,   // rewrites the value column
     TopicListStyle,  // large icons or a list
     NavigatorPage,   // quantities or units

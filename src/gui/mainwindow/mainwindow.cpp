@@ -22,9 +22,14 @@
 #include "navigation/navigatorpanel.h"
 #include "navigation/searchpanel.h"
 #include "navigation/topicnavigation.h"
+#include "output/aboutdialog.h"
+#include "output/calculatorcommand.h"
 #include "output/contexthelp.h"
+#include "output/desktopaccess.h"
 #include "output/helptopics.h"
 #include "output/helpwindow.h"
+#include "output/linkcommands.h"
+#include "output/windowstacking.h"
 #include "settings/editorfont.h"
 #include "settings/colourvalue.h"
 #include "settings/optionscommand.h"
@@ -100,6 +105,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     buildAsViewCommands(options.clipboard);
     buildHelp(options.help);
     buildDataFileEditor(options.editorDialogs);
+    buildServices(options.urls, options.programs);
 
     const double dpi = logicalDpiX();
     setMinimumSize(std::max(twipsToPixels(layout::kMinWindowWidth, dpi), statusPanelsWidth()),
@@ -282,6 +288,8 @@ void MainWindow::connectCommands()
     connect(commands_->action(Command::Preview), &QAction::toggled, this, &MainWindow::setPreviewShown);
     connect(commands_->action(Command::InfoPanel), &QAction::toggled, this, &MainWindow::setInfoPanelShown);
     connect(commands_->action(Command::ColourMarking), &QAction::toggled, view_, &ConversionView::setMarkingOn);
+    connect(commands_->action(Command::AlwaysOnTop), &QAction::toggled, this,
+            [this](bool on) { setStaysOnTop(*this, on); });
 
     const auto onChoice = [this](Group group, auto chosen) {
         connect(commands_->group(group), &QActionGroup::triggered, this,
@@ -346,6 +354,10 @@ void MainWindow::runCommand(Command command)
         case Command::SaveEditor: editor_->save(); break;
         case Command::Font: chooseEditorFont(); break;
         case Command::Options: options_->open(); break;
+        case Command::Calculator: calculator_->run(); break;
+        case Command::HomePage: links_->openHomePage(); break;
+        case Command::Feedback: links_->sendFeedback(); break;
+        case Command::About: showAbout(); break;
         case Command::Help: contextHelp_->showForFocus(); break;
         // The page of these commands is their own help number.
         case Command::HelpIndex:
@@ -377,11 +389,7 @@ void MainWindow::runCommand(Command command)
         // Not built yet.
         case Command::OpenFile:
         case Command::ExtendedCopy:
-        case Command::Calculator:
-        case Command::WhatsThis:
-        case Command::HomePage:
-        case Command::Feedback:
-        case Command::About: break;
+        case Command::WhatsThis: break;
     }
 }
 
@@ -987,6 +995,44 @@ void MainWindow::chooseEditorFont()
     if (!font) return;
     saveEditorFont(lifecycle_->store(), lifecycle_->settings(), *font, locale_);
     lifecycle_->reportFailedWrite(QStringLiteral("Písmo editoru nebylo uloženo."));
+}
+
+// ---- outside services ----
+
+void MainWindow::buildServices(UrlOpener* urls, ProcessLauncher* programs)
+{
+    if (!urls) {
+        ownUrls_ = std::make_unique<DesktopUrlOpener>();
+        urls = ownUrls_.get();
+    }
+    if (!programs) {
+        ownPrograms_ = std::make_unique<SystemProcessLauncher>();
+        programs = ownPrograms_.get();
+    }
+    links_ = std::make_unique<LinkCommands>(*urls, *messages_);
+    // Without a table on screen, the information line would keep the message to itself.
+    const auto report = [this](const QString& text) {
+        if (panel_->isVisible()) showInfoLine(text, true, QColor(255, 0, 0));
+        else messages_->show(MessageIcon::Exclamation, appTitle(), text);
+    };
+    calculator_ = std::make_unique<CalculatorCommand>(*commands_->action(Command::Calculator), *programs, report);
+}
+
+// A running recording ends first; the box is modal to the window without
+// holding up the caller.
+void MainWindow::showAbout()
+{
+    recording_->stop();
+    if (!about_) {
+        about_ = new AboutDialog(this);
+        about_->setWindowModality(Qt::WindowModal);
+        connect(about_, &AboutDialog::homePageClicked, this, [this] { links_->openHomePage(); });
+        connect(about_, &AboutDialog::mailClicked, this, [this] { links_->mailAuthor(); });
+    }
+    lifecycle_->settings().conversionCount = conversions_;
+    about_->setStatistics(
+        statisticsDisplay(lifecycle_->store(), lifecycle_->settings(), lifecycle_->clock(), locale_));
+    about_->open();
 }
 
 }  // namespace tolvarin

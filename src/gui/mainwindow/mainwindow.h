@@ -24,6 +24,8 @@ class QTextEdit;
 
 namespace tolvarin {
 
+class AboutDialog;
+class CalculatorCommand;
 class ClipboardAccess;
 class ClipboardCommands;
 class CommandSurfaces;
@@ -37,13 +39,16 @@ class ContextHelp;
 class ConversionView;
 class HelpOpener;
 class InfoLineLabel;
+class LinkCommands;
 class Lifecycle;
 struct SettingsRecord;
 class MagnifierPanel;
 class OptionsCommand;
 class OptionsDialogServices;
 class PrefixViewCommand;
+class ProcessLauncher;
 class SplitterBar;
+class UrlOpener;
 
 struct MainWindowOptions {
     std::optional<DataFolders> dataFolders;  // where data files are looked for; default: the user's data
@@ -59,6 +64,8 @@ struct MainWindowOptions {
     PrintServices print;                   // default: the user's data folder and the system's printers
     EditorDialogs* editorDialogs = nullptr;  // default: Qt's font dialog and text prompt
     OptionsDialogServices* optionsServices = nullptr;  // default: the desktop's choosers, a modal loop
+    UrlOpener* urls = nullptr;             // default: the desktop's browser and mail program
+    ProcessLauncher* programs = nullptr;   // default: programs found in the system's folders
 };
 
 // The main window: wires the catalogue, the conversion grid, the navigator
@@ -159,6 +166,9 @@ public:
     void useDataFile(DataFileKind file, const QString& path);
     // ---- options ----
     OptionsCommand* optionsCommand() const { return options_; }
+    // ---- outside services ----
+    // Made on its first showing.
+    AboutDialog* aboutDialog() const { return about_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -201,6 +211,9 @@ private:
     void fillTopic(int slot);
     void returnFromEditor(int slot);
     void chooseEditorFont();
+    // ---- outside services ----
+    void buildServices(UrlOpener* urls, ProcessLauncher* programs);
+    void showAbout();
 
     std::unique_ptr<UnitCatalogue> catalogue_;
     std::unique_ptr<Lifecycle> lifecycle_;
@@ -248,6 +261,12 @@ private:
     DataFileEditor* editor_ = nullptr;
     // ---- options ----
     OptionsCommand* options_ = nullptr;
+    // ---- outside services ----
+    std::unique_ptr<UrlOpener> ownUrls_;
+    std::unique_ptr<ProcessLauncher> ownPrograms_;
+    std::unique_ptr<LinkCommands> links_;
+    std::unique_ptr<CalculatorCommand> calculator_;
+    AboutDialog* about_ = nullptr;
 };
 
 }  // namespace tolvarin

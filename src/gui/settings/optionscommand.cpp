@@ -116,6 +116,7 @@ void OptionsCommand::apply(const OptionsOutcome& outcome, const OptionsValues& c
             case OptionsEffect::Preview: window_.setPreviewShown(s.previewShown); break;
             case OptionsEffect::Magnifier: window_.setMagnifierShown(s.magnifierShown); break;
             case OptionsEffect::InfoPanel: window_.setInfoPanelShown(s.infoPanelShown); break;
+            case OptionsEffect::AlwaysOnTop: window_.setCommandChecked(Command::AlwaysOnTop, s.alwaysOnTop); break;
             case OptionsEffect::PrecisionMode: window_.setPrecisionMode(s.precisionMode); break;
             case OptionsEffect::TopicListStyle: window_.setLargeIcons(s.topicListStyle == QLatin1String("Ikony")); break;
             case OptionsEffect::NavigatorPage:

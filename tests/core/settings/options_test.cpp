@@ -111,10 +111,12 @@ TEST(OptionsOk, KeepsAppliesAndRefuses)
         {"own base", [](OptionsValues& v) { v.ownBaseText = u("16"); }, {E::RepresentationSettings},
          [](const SettingsRecord& s) { return s.ownBase == 16; }},
         {"panels and navigator",
-         [](OptionsValues& v) { v.previewShown = false, v.infoPanelShown = v.unitsShown = v.largeIcons = true; },
-         {E::Preview, E::InfoPanel, E::TopicListStyle, E::NavigatorPage},
+         [](OptionsValues& v) {
+             v.previewShown = false, v.infoPanelShown = v.unitsShown = v.largeIcons = v.alwaysOnTop = true;
+         },
+         {E::Preview, E::InfoPanel, E::AlwaysOnTop, E::TopicListStyle, E::NavigatorPage},
          [](const SettingsRecord& s) {
-             return !s.previewShown && s.infoPanelShown && s.navigatorPage == u("Jednotky") &&
+             return !s.previewShown && s.infoPanelShown && s.alwaysOnTop && s.navigatorPage == u("Jednotky") &&
                     s.topicListStyle == u("Ikony");
          }},
         {"picked colour", [](OptionsValues& v) { v.enteredCellColour = 0xFF; }, {E::Colouring},
