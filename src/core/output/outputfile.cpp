@@ -1,5 +1,7 @@
 #include "output/outputfile.h"
 
+#include "catalogue/datafilelocation.h"
+
 #include "output/outputlayout.h"
 
 #include <QDir>
@@ -7,7 +9,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 namespace tolvarin {
 
@@ -21,7 +22,7 @@ OutputFile::OutputFile(const QString& folder) : folder_(folder) {}
 
 QString OutputFile::defaultFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return userDataFolder();
 }
 
 QString OutputFile::path() const
