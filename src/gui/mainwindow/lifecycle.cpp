@@ -7,6 +7,7 @@
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/splashwindow.h"
 #include "mainwindow/windowlayout.h"
+#include "mainwindow/windowplacement.h"
 #include "settings/editorfont.h"
 #include "settings/optionscommand.h"
 #include "settings/settingsloader.h"
@@ -140,9 +141,7 @@ void Lifecycle::restorePlacement()
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1280, 800);
     const WindowPlacement placement =
         restoredPlacement(*store_, pixelsToTwips(area.width(), dpi), pixelsToTwips(area.height(), dpi), options_.locale);
-    window_.resize(twipsToPixels(clampWindowWidth(placement.width), dpi),
-                   twipsToPixels(clampWindowHeight(placement.height), dpi));
-    window_.move(twipsToPixels(placement.left, dpi), twipsToPixels(placement.top, dpi));
+    placeWindow(window_, placement);
     window_.show();
     if (placement.windowState == 1) window_.showMinimized();
     if (placement.windowState == 2) window_.showMaximized();
