@@ -80,8 +80,9 @@ case "$action" in
     (cd "$here/build-deb" && cpack -G DEB)
     ;;
   fuzz)
-    configure_and_build "$here/build-fuzz" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DTOLVARIN_FUZZ=ON -DTOLVARIN_WERROR=$werror
+    # CXX chooses the compiler when the folder is first configured.
+    CXX=clang++-14 configure_and_build "$here/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVARIN_FUZZ=ON \
+      -DTOLVARIN_WERROR=$werror
     ;;
   *)
     echo "usage: $0 run|test [--sanitize]|bench|deb|fuzz" >&2

@@ -100,15 +100,17 @@ void checkCatalogue(const Reading& r, int mainLines, int userLines)
             const Unit& unit = c.unit(slot, row);
             const std::string where = std::to_string(slot) + "-" + std::to_string(row);
             FUZZ_CHECK(std::isfinite(unit.coefficient), where);
-            FUZZ_CHECK(unit.coefficient == 0.0 || std::isnormal(unit.coefficient), where + " " + shown(unit.coefficient));
+            FUZZ_CHECK(unit.coefficient == 0.0 || std::isnormal(unit.coefficient),
+                       where + " " + shown(unit.coefficient));
             if (slot <= kBuiltinTopicCount) FUZZ_CHECK(!unit.name.isEmpty(), where);
             if (slot > kBuiltinTopicCount) FUZZ_CHECK(unit.coefficient != 0.0, where);
-            FUZZ_CHECK(!hasControls(unit.name, false) && !hasControls(unit.symbol, false) &&
-                           !hasControls(unit.info, false),
-                       where + " " + shown(unit.name + u'|' + unit.symbol + u'|' + unit.info));
+            FUZZ_CHECK(
+                !hasControls(unit.name, false) && !hasControls(unit.symbol, false) && !hasControls(unit.info, false),
+                where + " " + shown(unit.name + u'|' + unit.symbol + u'|' + unit.info));
         }
     }
-    for (int n = 1; n <= kMaxUserTopics; ++n) FUZZ_CHECK(!hasControls(c.userTitleFromFile(n), false), shown(c.userTitleFromFile(n)));
+    for (int n = 1; n <= kMaxUserTopics; ++n)
+        FUZZ_CHECK(!hasControls(c.userTitleFromFile(n), false), shown(c.userTitleFromFile(n)));
 
     // Per file: the UTF-8 note, five bad lines of up to three messages, the
     // sum of the others and the message that ends the reading.
@@ -219,7 +221,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (mainCopy && userCopy) {
         const Reading again = readFiles(config, *mainCopy, *userCopy);
         FUZZ_CHECK(sameCatalogue(*reading.catalogue, *again.catalogue), "another encoding or line ends read otherwise");
-        FUZZ_CHECK(reading.report.messages == again.report.messages, "another encoding or line ends reported otherwise");
+        FUZZ_CHECK(reading.report.messages == again.report.messages,
+                   "another encoding or line ends reported otherwise");
     }
     return 0;
 }

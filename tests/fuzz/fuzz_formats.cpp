@@ -26,7 +26,10 @@ using namespace tolvarin::fuzz;
 
 namespace {
 
-bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 bool namesNoNumber(const QString& text)
 {
@@ -52,11 +55,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     DisplayFormat format;
     format.mode = precisionModeFromIndex(options & 3);
     format.fixedPattern = fixedDecimalsPattern(places);
-    const std::string what = shown(value) + " mode " + std::to_string(options & 3) + " places " + std::to_string(places);
+    const std::string what =
+        shown(value) + " mode " + std::to_string(options & 3) + " places " + std::to_string(places);
 
     const Result<QString> text = formatValue(value, format, locale);
     if (!text.ok()) {
-        const bool canFail = format.mode != PrecisionMode::Single && !(format.mode == PrecisionMode::Fixed && places >= 0);
+        const bool canFail =
+            format.mode != PrecisionMode::Single && !(format.mode == PrecisionMode::Fixed && places >= 0);
         FUZZ_CHECK(!std::isfinite(value) || (canFail && std::fabs(value) >= 1.795e308), what);
     } else {
         const QString& shownText = text.value();

@@ -22,7 +22,10 @@ using namespace tolvarin::fuzz;
 
 namespace {
 
-bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 std::optional<double> qlocaleReading(const QString& text, const QLocale& locale)
 {

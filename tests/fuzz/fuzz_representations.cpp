@@ -7,6 +7,7 @@
 //
 // Properties (the value is the double rounded to 15 digits, as a cell keeps it):
 // - a refusal never shows "inf" or "nan" but to name a value out of range;
+//   every refusal is one the value calls for;
 // - the digits of every number system read back in their base as ⌊value⌋;
 //   the places of the own base are the fraction's digits cut, not rounded;
 // - a fraction is reduced, its denominator divides 10^sensitivity, and whole
@@ -21,6 +22,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <cstdint>
 #include <numeric>
 
 using namespace tolvarin;
@@ -93,8 +95,8 @@ void checkNumberSystem(Representation kind, const QString& text, const DecimalVa
 {
     const std::optional<qint64> floor = dec.floor();
     FUZZ_CHECK(floor.has_value(), what);
-    static const QRegularExpression written(
-        QStringLiteral("^(-?\\d+) dekadicky = (?:(-?[0-9A-V]+) (binárně|oktálně|hexadecimálně)\\.|\\((-?[0-9A-V]+)\\)(\\d+))$"));
+    static const QRegularExpression written(QStringLiteral(
+        "^(-?\\d+) dekadicky = (?:(-?[0-9A-V]+) (binárně|oktálně|hexadecimálně)\\.|\\((-?[0-9A-V]+)\\)(\\d+))$"));
     if (kind == Representation::OwnBaseWithPlaces) {
         static const QRegularExpression withPlaces(
             QStringLiteral("^.* dekadicky = \\((-?)([0-9A-V]+),([0-9A-V]*)\\)(\\d+)$"),
@@ -121,10 +123,10 @@ void checkNumberSystem(Representation kind, const QString& text, const DecimalVa
     FUZZ_CHECK(m.hasMatch(), what);
     FUZZ_CHECK(m.captured(1) == QString::number(*floor), what);
     const bool inBrackets = m.capturedLength(4) > 0;
-    const int base = inBrackets                          ? m.captured(5).toInt()
-                     : m.captured(3) == u"binárně"       ? 2
-                     : m.captured(3) == u"oktálně"       ? 8
-                                                         : 16;
+    const int base = inBrackets                    ? m.captured(5).toInt()
+                     : m.captured(3) == u"binárně" ? 2
+                     : m.captured(3) == u"oktálně" ? 8
+                                                   : 16;
     QString digits = inBrackets ? m.captured(4) : m.captured(2);
     const bool negative = digits.startsWith(u'-');
     if (negative) digits.remove(0, 1);
@@ -144,8 +146,9 @@ void checkFraction(const QString& text, const DecimalValue& dec, int n, const QL
     const qint64 denominator = m.captured(3).toLongLong();
     FUZZ_CHECK(numerator > 0 && numerator < denominator && std::gcd(numerator, denominator) == 1, what);
     FUZZ_CHECK(power(10, n) % denominator == 0, what);
-    FUZZ_CHECK(Big(whole) == Big(dec.wholeMagnitude().value_or(0)) || Big(whole) == Big(dec.wholeMagnitude().value_or(0)) + 1,
-               what);
+    FUZZ_CHECK(
+        Big(whole) == Big(dec.wholeMagnitude().value_or(0)) || Big(whole) == Big(dec.wholeMagnitude().value_or(0)) + 1,
+        what);
     // Everything in units of 10^-scale: whole + N/D - error = m · 10^q exactly.
     const int scale = std::max(n, -dec.exponent()) + 1;
     const std::optional<Big> error = scaledDecimal(m.captured(4), locale.decimalPoint().at(0), scale);
@@ -156,6 +159,46 @@ void checkFraction(const QString& text, const DecimalValue& dec, int n, const QL
     FUZZ_CHECK(approximation - *error == magnitude, what);
     const Big halfStep = power(10, scale - n) / 2;
     FUZZ_CHECK(*error <= halfStep && *error >= -halfStep, what);
+}
+
+// The refusal the value and the settings call for.
+void checkRefusal(Representation kind, const Refusal& refusal, const DecimalValue& dec,
+                  const RepresentationSettings& settings, const std::string& what)
+{
+    const std::optional<qint64> floor = dec.floor();
+    const std::optional<quint64> whole = dec.wholeMagnitude();
+    const auto within = [&](qint64 low, qint64 high) { return floor && *floor >= low && *floor <= high; };
+    const bool baseOk = settings.ownBase >= kMinOwnBase && settings.ownBase <= kMaxOwnBase;
+    const bool placesOk = settings.ownBasePlaces >= kMinOwnBasePlaces && settings.ownBasePlaces <= kMaxOwnBasePlaces;
+    const int n = settings.fractionSensitivity;
+    switch (kind) {
+        case Representation::Binary: FUZZ_CHECK(!within(-32768, 32767), what); break;
+        case Representation::Octal:
+        case Representation::Hexadecimal: FUZZ_CHECK(!within(INT32_MIN, INT32_MAX), what); break;
+        case Representation::OwnBase: FUZZ_CHECK(!floor || !baseOk, what); break;
+        case Representation::OwnBaseWithPlaces: FUZZ_CHECK(!floor || !baseOk || !placesOk, what); break;
+        case Representation::Fraction:
+            if (n < kMinFractionSensitivity || n > kMaxFractionSensitivity) {
+                FUZZ_CHECK(refusal.reason == RefusalReason::OutOfRange, what);
+            } else if (dec.isWhole()) {
+                FUZZ_CHECK(refusal.reason == RefusalReason::WholeNumber, what);
+            } else if (refusal.reason == RefusalReason::OutOfRange) {
+                FUZZ_CHECK(std::fabs(double(dec.mantissa()) * std::pow(10.0, dec.exponent() + n)) > 2147483647 - 1,
+                           what);
+            } else {
+                FUZZ_CHECK(refusal.reason == RefusalReason::BelowSensitivity, what);
+                const double scaled = double(dec.mantissa()) * std::pow(10.0, dec.exponent() + n);
+                FUZZ_CHECK(std::fmod(std::round(scaled), std::pow(10.0, n)) == 0, what);  // nothing left below 1
+            }
+            break;
+        case Representation::Roman: {
+            const RefusalReason expected = dec.isNegative() || dec.isZero()        ? RefusalReason::NotPositive
+                                           : !whole || *whole > quint64(kMaxRoman) ? RefusalReason::TooLarge
+                                                                                   : RefusalReason::BelowOne;
+            FUZZ_CHECK(refusal.reason == expected && (expected != RefusalReason::BelowOne || *whole == 0), what);
+            break;
+        }
+    }
 }
 
 }  // namespace
@@ -192,22 +235,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const QString shownText = outcome.shownText();
     FUZZ_CHECK(shownText.size() < 400, what);
-    if (!outcome.refusedBecause(RefusalReason::OutOfRange))
+    // (Written digits may spell "NAN" or "INF" from base 24 on: they are read back below.)
+    if (outcome.refused() && !outcome.refusedBecause(RefusalReason::OutOfRange))
         FUZZ_CHECK(!shownText.contains(QLatin1String("inf"), Qt::CaseInsensitive) &&
                        !shownText.contains(QLatin1String("nan"), Qt::CaseInsensitive),
                    what);
     FUZZ_CHECK(outcome.refusedBecause(RefusalReason::NoNumber) == !value.has_value(), what);
-    if (outcome.refused()) return 0;
-
+    if (!value) return 0;
     const std::optional<DecimalValue> dec = DecimalValue::fromDouble(*value);
-    FUZZ_CHECK(dec.has_value(), what);
+    if (!dec) {
+        FUZZ_CHECK(outcome.refusedBecause(RefusalReason::OutOfRange), what);
+        return 0;
+    }
+    if (outcome.refused()) {
+        checkRefusal(kind, *outcome.refusal, *dec, settings, what);
+        return 0;
+    }
     switch (kind) {
         case Representation::Binary:
         case Representation::Octal:
         case Representation::Hexadecimal:
         case Representation::OwnBase:
         case Representation::OwnBaseWithPlaces: checkNumberSystem(kind, outcome.text, *dec, settings, what); break;
-        case Representation::Fraction: checkFraction(outcome.text, *dec, settings.fractionSensitivity, locale, what); break;
+        case Representation::Fraction:
+            checkFraction(outcome.text, *dec, settings.fractionSensitivity, locale, what);
+            break;
         case Representation::Roman: {
             const qsizetype equals = outcome.text.indexOf(QLatin1String(" = "));
             FUZZ_CHECK(equals > 0, what);

@@ -59,9 +59,15 @@ inline const QLocale& english()
     return locale;
 }
 
-inline const QLocale& anyLocale(FuzzInput& in) { return in.flag() ? czech() : english(); }
+inline const QLocale& anyLocale(FuzzInput& in)
+{
+    return in.flag() ? czech() : english();
+}
 
-inline std::string shown(const QString& text) { return text.toStdString(); }
+inline std::string shown(const QString& text)
+{
+    return text.toStdString();
+}
 
 inline std::string shown(double value)
 {
@@ -78,8 +84,8 @@ inline std::string shown(double value)
     std::abort();
 }
 
-#define FUZZ_CHECK(condition, detail)                                       \
-    do {                                                                    \
+#define FUZZ_CHECK(condition, detail)                                           \
+    do {                                                                        \
         if (!(condition)) ::tolvarin::fuzz::propertyFailed(#condition, detail); \
     } while (false)
 
