@@ -150,6 +150,8 @@ TEST(Cli, DataFiles)
     const QString missing = folder.path(u("Chybi.tvd"));
     const QString fifo = folder.path(u("Fronta.tvd"));  // opening it would wait for a writer forever
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile huge(folder.path(u("Obrovsky.tvd")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(17 << 20));  // sparse: nothing is written
     const struct {
         QString main;
         QString user;
@@ -164,6 +166,7 @@ TEST(Cli, DataFiles)
         {good, missing, 1, "", "Jiný datový soubor zadejte volbou --user-data.\n"},
         {fifo, QString(), 1, "", "Soubor Fronta.tvd nebyl nalezen."},
         {u("/dev/zero"), QString(), 1, "", "Jiný datový soubor zadejte volbou --data.\n"},
+        {good, huge.fileName(), 1, "", "Soubor Obrovsky.tvd je větší než 16 MB, takže to nemůže být datový soubor."},
         // A decimal comma: the coefficient is read as 1 and reported, and the run fails.
         {comma, QString(), 1, "1\n", "Při načítání dat byl na řádku 2"},
     };

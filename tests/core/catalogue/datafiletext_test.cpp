@@ -99,7 +99,6 @@ TEST(DataFileText, OnlyARegularFileOfSaneSizeIsRead)
         {sized("full.tvd", kMaxDataFileBytes), S::Read, E::Read, kMaxDataFileBytes},
         {sized("over.tvd", kMaxDataFileBytes + 1), S::TooLarge, E::Failed, 0},
         {folder.path(QStringLiteral("none.tvd")), S::Missing, E::Missing, 0},
-        {folder.path(QString()), S::Missing, E::Missing, 0},
         {fifo, S::Missing, E::Missing, 0},
         {QStringLiteral("/dev/zero"), S::Missing, E::Missing, 0},
     };

@@ -1,16 +1,11 @@
 #include "catalogue/catalogueloader.h"
-#include "catalogue/datafiletext.h"
 #include "catalogue/mainfilereader.h"
 #include "catalogue/userfilereader.h"
 #include "support/testfiles.h"
 #include "support/testlocales.h"
 #include "support/testtext.h"
 
-#include <QFile>
-
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 #include <memory>
 
@@ -150,13 +145,10 @@ TEST(UserFileReader, BadLinesBeyondTheFifthAreSummedUpInOneMessage)
     const struct {
         int badLines;
         const char* summary;
-    } cases[] = {
-        {5, nullptr},
-        {6, "… a další 1 chybný řádek v souboru User.tvd."},
-        {9, "… a další 4 chybné řádky v souboru User.tvd."},
-        {10, "… a dalších 5 chybných řádků v souboru User.tvd."},
-        {2000, "… a dalších 1995 chybných řádků v souboru User.tvd."},
-    };
+    } cases[] = {{5, nullptr},
+                 {6, "… a další 1 chybný řádek v souboru User.tvd."},
+                 {9, "… a další 4 chybné řádky v souboru User.tvd."},
+                 {2000, "… a dalších 1995 chybných řádků v souboru User.tvd."}};
     for (const auto& c : cases) {
         QStringList user;
         for (int i = 0; i < c.badLines; ++i) user << u("99|x|x|1");
@@ -178,32 +170,6 @@ TEST(UserFileReader, OnlyTheFieldsItReadsAreCutFromALine)
     data.reload();
     EXPECT_TRUE(data.report.isClean());
     EXPECT_EQ(data.catalogue->unit(27, 1).info, u("kmitočet"));
-}
-
-TEST(DataFileReaders, NoRegularFileIsMissingAndAHugeOneIsRefused)
-{
-    Loaded data({}, {});
-    const QString fifo = data.folder.path(u("fifo"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QFile huge(data.folder.path(u("huge")));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxDataFileBytes + 1));
-    const struct {
-        QString main, user;
-        const char* first;  // the start of the first message
-        const char* second;
-    } cases[] = {
-        {fifo, fifo, "Soubor Tolvar.tvd nebyl nalezen.", "Při načítání dat se vyskytla chyba 53 Soubor nenalezen."},
-        {u("/dev/zero"), huge.fileName(), "Soubor Tolvar.tvd nebyl nalezen.",
-         "Soubor User.tvd je větší než 16 MB, takže to nemůže být datový soubor. Nebyl načten."},
-    };
-    for (const auto& c : cases) {
-        data.config.mainPath = c.main;
-        data.config.userPath = c.user;
-        data.reload();
-        ASSERT_EQ(data.places(), u("Fatal Tolvar.tvd:0 Fatal User.tvd:0")) << c.first;
-        EXPECT_TRUE(data.report.messages[0].text.startsWith(u(c.first))) << data.report.messages[0].text.toStdString();
-        EXPECT_TRUE(data.report.messages[1].text.startsWith(u(c.second))) << data.report.messages[1].text.toStdString();
-    }
 }
 
 TEST(CatalogueReload, ClearsEveryMarkAndHiddenRowAndListsTheUnits)
