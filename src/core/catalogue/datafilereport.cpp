@@ -7,19 +7,19 @@
 
 namespace tolvarin {
 
-void FileReportWriter::addLineMessage(ReportSeverity severity, int line, const QString& text)
+bool FileReportWriter::counted(ReportSeverity severity, int line)
 {
     // A line may get more than one message; the lines are what is counted.
     if (line == lastListedLine_ || listedLines_ < kListedBadLines) {
         if (line != lastListedLine_) ++listedLines_;
         lastListedLine_ = line;
-        report_.add(severity, fileName_, line, text);
-        return;
+        return false;
     }
     if (line != lastUnlistedLine_) ++unlistedLines_;
     if (firstUnlistedLine_ == 0) firstUnlistedLine_ = line;
     lastUnlistedLine_ = line;
     unlistedSeverity_ = std::max(unlistedSeverity_, severity);
+    return true;
 }
 
 void FileReportWriter::addFileMessage(ReportSeverity severity, int line, const QString& text)

@@ -53,8 +53,13 @@ public:
     FileReportWriter(DataFileReport& report, QString fileName) : report_(report), fileName_(std::move(fileName)) {}
     const QString& fileName() const { return fileName_; }
 
-    // A message about one bad line (line > 0), which may be only counted.
-    void addLineMessage(ReportSeverity severity, int line, const QString& text);
+    // A message about one bad line (line > 0), which may be only counted:
+    // makeText() gives its words, and is called only when they are listed.
+    template <typename MakeText>
+    void addLineMessage(ReportSeverity severity, int line, const MakeText& makeText)
+    {
+        if (!counted(severity, line)) report_.add(severity, fileName_, line, makeText());
+    }
     // A message about the whole file, always listed; a fatal one ends the
     // reading, and the bad lines before it are summed up first.
     void addFileMessage(ReportSeverity severity, int line, const QString& text);
@@ -62,6 +67,9 @@ public:
     void finish();
 
 private:
+    // Notes a message about a bad line; true when it is only counted.
+    bool counted(ReportSeverity severity, int line);
+
     DataFileReport& report_;
     QString fileName_;
     int listedLines_ = 0;

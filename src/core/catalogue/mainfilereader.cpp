@@ -83,7 +83,7 @@ private:
         if (hasControlCharacters(line)) {
             cleanLine = withoutControlCharacters(line);
             line = cleanLine;
-            warn(readermessages::controlCharacters(config_.mainName, lineNumber_));
+            warn([&] { return readermessages::controlCharacters(config_.mainName, lineNumber_); });
         }
         const FieldViews parts = cutFields(line);
         const QString topicField = parts[0].toString();
@@ -98,11 +98,11 @@ private:
         if (!isNumber) {
             // A line that names no topic is reported and skipped, so it can
             // neither land in slot 0 nor leave a gap in the section it stands in.
-            warn(readermessages::badValue(lineNumber_, config_.mainName, topicField));
+            warn([&] { return readermessages::badValue(lineNumber_, config_.mainName, topicField); });
             return true;
         }
         if (coefficientText_.contains(QLatin1Char(',')))
-            warn(readermessages::commaInNumber(lineNumber_, config_.mainName, coefficientText_));
+            warn([&] { return readermessages::commaInNumber(lineNumber_, config_.mainName, coefficientText_); });
 
         const Result<double> coefficient = readCoefficient(coefficientText_, config_.locale);
         if (!coefficient.ok()) {
@@ -130,8 +130,9 @@ private:
         ++runningRow_;
         if (topic > kLastSlot || runningRow_ > kMaxRows) {
             if (topic >= kTitleCount) return failed(readermessages::loadError(ErrorCode::SubscriptOutOfRange));
-            report_.addLineMessage(ReportSeverity::Error, lineNumber_,
-                                   readermessages::tooManyRecords(topic, catalogue_.title(topic), config_.mainName));
+            report_.addLineMessage(ReportSeverity::Error, lineNumber_, [&] {
+                return readermessages::tooManyRecords(topic, catalogue_.title(topic), config_.mainName);
+            });
             return true;
         }
         catalogue_.unit(topic, runningRow_) = std::move(unit);
@@ -147,7 +148,11 @@ private:
         }
     }
 
-    void warn(const QString& text) { report_.addLineMessage(ReportSeverity::Warning, lineNumber_, text); }
+    template <typename MakeText>
+    void warn(const MakeText& makeText)
+    {
+        report_.addLineMessage(ReportSeverity::Warning, lineNumber_, makeText);
+    }
     void fail(const QString& text) { report_.addFileMessage(ReportSeverity::Fatal, lineNumber_, text); }
     bool failed(const QString& text)
     {

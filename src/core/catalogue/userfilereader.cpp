@@ -48,7 +48,7 @@ void readTitleComment(UnitCatalogue& catalogue, const QString& comment, int line
     if (hasControlCharacters(title)) {
         title = withoutControlCharacters(title);
         report.addLineMessage(ReportSeverity::Warning, lineNumber,
-                              readermessages::controlCharacters(report.fileName(), lineNumber));
+                              [&] { return readermessages::controlCharacters(report.fileName(), lineNumber); });
     }
     if (n >= 1 && n <= kMaxUserTopics && !title.isEmpty()) catalogue.setUserTitleFromFile(n, title);
 }
@@ -58,31 +58,37 @@ void readTitleComment(UnitCatalogue& catalogue, const QString& comment, int line
 void readUserLine(UnitCatalogue& catalogue, int lineNumber, QStringView line, FileReportWriter& report)
 {
     const QString& name = report.fileName();
-    const auto reject = [&](const QString& text) { report.addLineMessage(ReportSeverity::Error, lineNumber, text); };
+    const auto reject = [&](const auto& makeText) {
+        report.addLineMessage(ReportSeverity::Error, lineNumber, makeText);
+    };
     // Control characters reach neither the catalogue nor a message.
     QString cleanLine;
     if (hasControlCharacters(line)) {
         cleanLine = withoutControlCharacters(line);
         line = cleanLine;
-        report.addLineMessage(ReportSeverity::Warning, lineNumber, readermessages::controlCharacters(name, lineNumber));
+        report.addLineMessage(ReportSeverity::Warning, lineNumber,
+                              [&] { return readermessages::controlCharacters(name, lineNumber); });
     }
     const UserFields fields = cutUserFields(line);
     const double topicValue = std::nearbyint(plainReading(fields.topic));
     if (!(topicValue >= 1.0 && topicValue <= kMaxUserTopics))
-        return reject(readermessages::userFileError(ErrorCode::SubscriptOutOfRange, name, lineNumber));
+        return reject(
+            [&] { return readermessages::userFileError(ErrorCode::SubscriptOutOfRange, name, lineNumber); });
     const int topic = int(topicValue);
     const int slot = kBuiltinTopicCount + topic;
     if (catalogue.count(slot) >= kMaxRows)
-        return reject(readermessages::tooManyRecords(slot, catalogue.title(slot), name));
+        return reject([&] { return readermessages::tooManyRecords(slot, catalogue.title(slot), name); });
     if (fields.coefficient.contains(u','))
-        report.addLineMessage(ReportSeverity::Warning, lineNumber,
-                              readermessages::commaInNumber(lineNumber, name, fields.coefficient.toString()));
+        report.addLineMessage(ReportSeverity::Warning, lineNumber, [&] {
+            return readermessages::commaInNumber(lineNumber, name, fields.coefficient.toString());
+        });
     // A unit without a usable coefficient would fail every conversion of its
     // topic with a division by zero.
     const double coefficient = plainReading(fields.coefficient);
     if (!std::isfinite(coefficient) || (coefficient != 0.0 && !std::isnormal(coefficient)))
-        return reject(readermessages::userFileError(ErrorCode::Overflow, name, lineNumber));
-    if (coefficient == 0.0) return reject(readermessages::badValue(lineNumber, name, fields.coefficient.toString()));
+        return reject([&] { return readermessages::userFileError(ErrorCode::Overflow, name, lineNumber); });
+    if (coefficient == 0.0)
+        return reject([&] { return readermessages::badValue(lineNumber, name, fields.coefficient.toString()); });
 
     catalogue.markUserTopicUsed(topic);
     const int row = catalogue.count(slot) + 1;
