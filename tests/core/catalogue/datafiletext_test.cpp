@@ -98,6 +98,7 @@ TEST(DataFileText, OnlyARegularFileOfSaneSizeIsRead)
         {folder.writeBytes(QStringLiteral("a.tvd"), "1|m|m|1"), S::Read, E::Read, 7},
         {sized("full.tvd", kMaxDataFileBytes), S::Read, E::Read, kMaxDataFileBytes},
         {sized("over.tvd", kMaxDataFileBytes + 1), S::TooLarge, E::Failed, 0},
+        {folder.writeBytes(QStringLiteral("wide.tvd"), QByteArrayLiteral("\xFF\xFE" "1\0")), S::Read, E::Failed, 4},
         {folder.path(QStringLiteral("none.tvd")), S::Missing, E::Missing, 0},
         {fifo, S::Missing, E::Missing, 0},
         {QStringLiteral("/dev/zero"), S::Missing, E::Missing, 0},
