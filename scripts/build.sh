@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds Tolvarin and then starts it (run), runs the whole test suite (test)
-# or the benchmarks (bench), or makes the Debian package (deb). Installs the
-# Debian packages it needs first.
+# or the benchmarks (bench), makes the Debian package (deb), or builds the
+# fuzz targets of tests/fuzz with clang and libFuzzer (fuzz; scripts/fuzz.sh
+# runs them). Installs the Debian packages it needs first.
 #
 #   scripts/build.sh run [program arguments]
 #   scripts/build.sh test [--sanitize]
 #   scripts/build.sh bench
 #   scripts/build.sh deb        (build-deb/tolvarin_VERSION_ARCH.deb)
+#   scripts/build.sh fuzz       (build-fuzz/bin/fuzz_*)
 #
 # CI=true turns compiler warnings into errors.
 set -euo pipefail
@@ -23,6 +25,8 @@ packages=(
   desktop-file-utils appstream-util man-db dpkg-dev file
   poppler-utils
 )
+# The fuzz build alone needs clang and its libFuzzer and sanitizer runtimes.
+[ "$action" = "fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)
 
 install_missing() {
   local missing=()
@@ -75,8 +79,13 @@ case "$action" in
       -DTOLVARIN_TESTS=OFF -DTOLVARIN_BENCH=OFF -DTOLVARIN_WERROR=$werror
     (cd "$here/build-deb" && cpack -G DEB)
     ;;
+  fuzz)
+    # CXX chooses the compiler when the folder is first configured.
+    CXX=clang++-14 configure_and_build "$here/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVARIN_FUZZ=ON \
+      -DTOLVARIN_WERROR=$werror
+    ;;
   *)
-    echo "usage: $0 run|test [--sanitize]|bench|deb" >&2
+    echo "usage: $0 run|test [--sanitize]|bench|deb|fuzz" >&2
     exit 2
     ;;
 esac

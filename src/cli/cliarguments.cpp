@@ -133,7 +133,9 @@ private:
         bool ok = false;
         const int n = text.trimmed().toInt(&ok);
         if (ok && n >= low && n <= high) return n;
-        fail(QStringLiteral("Neplatná hodnota volby %1: „%2“ (povoleno %3 až %4).").arg(name, text).arg(low).arg(high));
+        // One arg() call: a "%1" in the user's text is never taken for a marker.
+        fail(QStringLiteral("Neplatná hodnota volby %1: „%2“ (povoleno %3 až %4).")
+                 .arg(name, text, QString::number(low), QString::number(high)));
         return low;
     }
 

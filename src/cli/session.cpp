@@ -76,7 +76,7 @@ bool Session::reportReader(const DataFileReport& report, const QString& path, co
     for (const ReportMessage& message : report.messages) error(message.text);
     error(QStringLiteral("Datový soubor: ") + QFileInfo(path).absoluteFilePath());
     // The readers' advice points to the window's options dialog.
-    if (!QFileInfo::exists(path)) error(QStringLiteral("Jiný datový soubor zadejte volbou %1.").arg(option));
+    if (!QFileInfo(path).isFile()) error(QStringLiteral("Jiný datový soubor zadejte volbou %1.").arg(option));
     return report.readToEnd;
 }
 

@@ -2,6 +2,10 @@
 // data/, with its output and exit status, the usage errors, and the data files.
 #include "clirunner.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
+
 using namespace tolvarin::test;
 
 namespace {
@@ -102,6 +106,7 @@ TEST(Cli, UsageErrorsExitWithTwoAndPointToTheHelp)
         {{"-x", "5", "km"}, "Neznámá volba: -x"},
         {{"--format", "JD", "5", "km"}, "Neplatný formát: „JD“ (povoleno J, D, S nebo F)."},
         {{"--fix=two", "5", "km"}, "Neplatná hodnota volby --fix: „two“ (povoleno 0 až 9)."},
+        {{"--fix=%1%3", "5", "km"}, "Neplatná hodnota volby --fix: „%1%3“ (povoleno 0 až 9)."},  // no marker
         {{"5", "km", "--fix"}, "Volba --fix vyžaduje hodnotu."},
         {{"--csv", "--tsv", "5", "km"}, "Volby --csv a --tsv nelze použít zároveň."},
         {{"--csv=1", "5", "km"}, "Volba --csv nemá žádnou hodnotu."},
@@ -143,6 +148,10 @@ TEST(Cli, DataFiles)
     const QString good = folder.writeLines(u("Good.tvd"), {u("1|metr|m|1||True"), u("1|kilometr|km|1000|")});
     const QString comma = folder.writeLines(u("Comma.tvd"), {u("1|metr|m|1||True"), u("1|kilometr|km|1,5|")});
     const QString missing = folder.path(u("Chybi.tvd"));
+    const QString fifo = folder.path(u("Fronta.tvd"));  // opening it would wait for a writer forever
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile huge(folder.path(u("Obrovsky.tvd")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(17 << 20));  // sparse: nothing is written
     const struct {
         QString main;
         QString user;
@@ -155,6 +164,9 @@ TEST(Cli, DataFiles)
         {missing, QString(), 1, "", "Datový soubor: "},
         {missing, QString(), 1, "", "Jiný datový soubor zadejte volbou --data.\n"},
         {good, missing, 1, "", "Jiný datový soubor zadejte volbou --user-data.\n"},
+        {fifo, QString(), 1, "", "Soubor Fronta.tvd nebyl nalezen."},
+        {u("/dev/zero"), QString(), 1, "", "Jiný datový soubor zadejte volbou --data.\n"},
+        {good, huge.fileName(), 1, "", "Soubor Obrovsky.tvd je větší než 16 MB, takže to nemůže být datový soubor."},
         // A decimal comma: the coefficient is read as 1 and reported, and the run fails.
         {comma, QString(), 1, "1\n", "Při načítání dat byl na řádku 2"},
     };

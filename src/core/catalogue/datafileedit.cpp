@@ -103,22 +103,28 @@ EditedDataFile splitDataFile(const QByteArray& bytes)
 DataFileRead readDataFileForEditing(const QString& path)
 {
     DataFileRead read;
-    if (path.isEmpty() || !QFileInfo(path).isFile()) return read;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        read.status = DataFileRead::Status::Failed;
-        read.reason = file.errorString();
-        return read;
+    const DataFileBytes bytes = readDataFileBytes(path);
+    switch (bytes.status) {
+        case DataFileBytes::Status::Missing: return read;
+        case DataFileBytes::Status::TooLarge:
+            read.status = DataFileRead::Status::Failed;
+            read.reason = QStringLiteral("soubor je větší než 16 MB");
+            return read;
+        case DataFileBytes::Status::Failed:
+            read.status = DataFileRead::Status::Failed;
+            read.reason = bytes.reason;
+            return read;
+        case DataFileBytes::Status::Read: break;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    if (const QString wide = unreadableEncoding(bytes.bytes); !wide.isEmpty()) {
+        // Shown as single bytes and saved again, the text would be lost.
         read.status = DataFileRead::Status::Failed;
-        read.error = ErrorCode::DeviceIo;
-        read.reason = file.errorString();
+        read.reason = QStringLiteral("soubor je v kódování ") + wide +
+                      QStringLiteral("; uložte jej v kódování UTF-8 nebo Windows-1250");
         return read;
     }
     read.status = DataFileRead::Status::Read;
-    read.file = splitDataFile(bytes);
+    read.file = splitDataFile(bytes.bytes);
     return read;
 }
 

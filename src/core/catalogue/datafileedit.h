@@ -33,7 +33,8 @@ struct EditedDataFile {
 EditedDataFile splitDataFile(const QByteArray& bytes);
 
 // Reading a data file for editing. A path without a regular file (nothing
-// there, a folder, a device) is missing.
+// there, a folder, a FIFO, a device) is missing; a file above 16 MB, or one
+// saved as UTF-16 or UTF-32, fails with the reason.
 struct DataFileRead {
     enum class Status { Read, Missing, Failed };
     Status status = Status::Missing;

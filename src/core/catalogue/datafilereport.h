@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+
 namespace tolvarin {
 
 // How serious a message of the data file readers is.
@@ -38,6 +40,44 @@ struct DataFileReport {
         messages += other.messages;
         readToEnd = readToEnd && other.readToEnd;
     }
+};
+
+// Adds the messages of one file to a report. The messages of its first few
+// bad lines are listed; later bad lines are only counted, and one message sums
+// them up before the reading ends, so that a file of garbage gives a handful
+// of messages rather than one per line.
+class FileReportWriter {
+public:
+    static constexpr int kListedBadLines = 5;
+
+    FileReportWriter(DataFileReport& report, QString fileName) : report_(report), fileName_(std::move(fileName)) {}
+    const QString& fileName() const { return fileName_; }
+
+    // A message about one bad line (line > 0), which may be only counted:
+    // makeText() gives its words, and is called only when they are listed.
+    template <typename MakeText>
+    void addLineMessage(ReportSeverity severity, int line, const MakeText& makeText)
+    {
+        if (!counted(severity, line)) report_.add(severity, fileName_, line, makeText());
+    }
+    // A message about the whole file, always listed; a fatal one ends the
+    // reading, and the bad lines before it are summed up first.
+    void addFileMessage(ReportSeverity severity, int line, const QString& text);
+    // The reading has ended: sums up the bad lines that were not listed.
+    void finish();
+
+private:
+    // Notes a message about a bad line; true when it is only counted.
+    bool counted(ReportSeverity severity, int line);
+
+    DataFileReport& report_;
+    QString fileName_;
+    int listedLines_ = 0;
+    int lastListedLine_ = 0;
+    int unlistedLines_ = 0;
+    int lastUnlistedLine_ = 0;
+    int firstUnlistedLine_ = 0;
+    ReportSeverity unlistedSeverity_ = ReportSeverity::Warning;
 };
 
 // The title of a message box that shows a report's message: the program's

@@ -1,10 +1,16 @@
 #include "catalogue/datafiletext.h"
 
+#include <QFile>
 #include <QHash>
 #include <QStringEncoder>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 
 namespace tolvarin {
 
@@ -126,14 +132,81 @@ int lineOfByte(const QByteArray& bytes, qsizetype position)
     return line;
 }
 
+bool isRegularFile(const struct stat& status) { return S_ISREG(status.st_mode); }
+
 }  // namespace
+
+DataFileBytes readDataFileBytes(const QString& path)
+{
+    DataFileBytes read;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    // A device is never opened: opening some of them has effects of its own.
+    if (path.isEmpty() || ::stat(name.constData(), &status) != 0 || !isRegularFile(status)) return read;
+    // Without O_NONBLOCK a FIFO put there since would block the open until
+    // some writer came; the descriptor's own type is checked again.
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return read;
+        read.status = DataFileBytes::Status::Failed;
+        read.reason = qt_error_string(errno);
+        return read;
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        read.status = DataFileBytes::Status::Failed;
+        read.reason = file.errorString();
+        return read;
+    }
+    if (::fstat(descriptor, &status) != 0 || !isRegularFile(status)) return read;
+    if (status.st_size > kMaxDataFileBytes) {
+        read.status = DataFileBytes::Status::TooLarge;
+        return read;
+    }
+    // What the size promises, then the rest of a file that grew meanwhile
+    // (or that tells no size), never more than one byte above the limit.
+    read.bytes = file.read(status.st_size + 1);
+    if (read.bytes.size() > status.st_size) read.bytes += file.read(kMaxDataFileBytes + 1 - read.bytes.size());
+    if (file.error() != QFileDevice::NoError) {
+        read.status = DataFileBytes::Status::Failed;
+        read.reason = file.errorString();
+        read.bytes.clear();
+    } else if (read.bytes.size() > kMaxDataFileBytes) {
+        read.status = DataFileBytes::Status::TooLarge;
+        read.bytes.clear();
+    } else {
+        read.status = DataFileBytes::Status::Read;
+    }
+    return read;
+}
+
+QString unreadableEncoding(const QByteArray& bytes)
+{
+    // UTF-32 LE first: its mark begins with that of UTF-16 LE.
+    if (bytes.startsWith(QByteArrayLiteral("\xFF\xFE\x00\x00")) ||
+        bytes.startsWith(QByteArrayLiteral("\x00\x00\xFE\xFF")))
+        return QStringLiteral("UTF-32");
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) return QStringLiteral("UTF-16");
+    return QString();
+}
 
 DecodedText decodeDataFile(const QByteArray& bytes)
 {
+    if (QString wide = unreadableEncoding(bytes); !wide.isEmpty()) {
+        DecodedText unread;
+        unread.unreadableEncoding = std::move(wide);
+        return unread;
+    }
     const Utf8Scan scan = scanUtf8(bytes);
-    if (scan.firstInvalid >= 0 && !scan.anyMultiByte) return {decodeWindows1250(bytes), TextEncoding::Windows1250};
-    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
-    DecodedText decoded{QString::fromUtf8(bytes), bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8};
+    DecodedText decoded;
+    if (scan.firstInvalid >= 0 && !scan.anyMultiByte) {
+        decoded.text = decodeWindows1250(bytes);
+        decoded.encoding = TextEncoding::Windows1250;
+        return decoded;
+    }
+    decoded.text = QString::fromUtf8(bytes);
+    decoded.encoding = bytes.startsWith("\xEF\xBB\xBF") ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
     if (decoded.text.startsWith(QChar(0xFEFF))) decoded.text.remove(0, 1);
     if (scan.firstInvalid >= 0) decoded.invalidUtf8Line = lineOfByte(bytes, scan.firstInvalid);
     return decoded;
@@ -169,6 +242,25 @@ QList<QStringView> lineViews(const QString& text)
         start = end == cr && lf == end + 1 ? end + 2 : end + 1;
     }
     return lines;
+}
+
+bool isControlCharacter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != u'\t') || (u >= 0x7F && u <= 0x9F);
+}
+
+bool hasControlCharacters(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), isControlCharacter);
+}
+
+QString withoutControlCharacters(QStringView text)
+{
+    QString clean = text.toString();
+    for (QChar& c : clean)
+        if (isControlCharacter(c)) c = QChar::ReplacementCharacter;
+    return clean;
 }
 
 QStringList splitLines(const QString& text)

@@ -4,8 +4,6 @@
 #include "catalogue/numericreading.h"
 #include "catalogue/readermessages.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QVarLengthArray>
 
 #include <cmath>
@@ -59,7 +57,7 @@ FieldViews cutFields(QStringView line)
 // the running row number through each section.
 class MainFileLoad {
 public:
-    MainFileLoad(UnitCatalogue& catalogue, const DataFileConfig& config, DataFileReport& report)
+    MainFileLoad(UnitCatalogue& catalogue, const DataFileConfig& config, FileReportWriter& report)
         : catalogue_(catalogue), config_(config), report_(report)
     {
     }
@@ -77,12 +75,19 @@ private:
     // Returns false when the load has to end.
     bool readLine(QStringView line)
     {
+        // A comment is skipped whole, whatever it holds: its pipes neither
+        // count as fields nor carry texts over to the next line.
+        if (line.startsWith(u'\'')) return true;
+        // Control characters reach neither the catalogue nor a message.
+        QString cleanLine;
+        if (hasControlCharacters(line)) {
+            cleanLine = withoutControlCharacters(line);
+            line = cleanLine;
+            warn([&] { return readermessages::controlCharacters(config_.mainName, lineNumber_); });
+        }
         const FieldViews parts = cutFields(line);
         const QString topicField = parts[0].toString();
         const bool isNumber = regionalReading(topicField, config_.locale).has_value();
-        // A comment is skipped whole, whatever it holds: its pipes neither
-        // count as fields nor carry texts over to the next line.
-        if (!isNumber && topicField.startsWith(QLatin1Char('\''))) return true;
         if (parts.size() > kMaxFields) return failed(readermessages::loadError(ErrorCode::SubscriptOutOfRange));
         if (parts.size() > 1) name_ = parts[1].toString();
         if (parts.size() > 2) symbol_ = parts[2].toString();
@@ -93,11 +98,11 @@ private:
         if (!isNumber) {
             // A line that names no topic is reported and skipped, so it can
             // neither land in slot 0 nor leave a gap in the section it stands in.
-            warn(readermessages::badValue(lineNumber_, config_.mainName, topicField));
+            warn([&] { return readermessages::badValue(lineNumber_, config_.mainName, topicField); });
             return true;
         }
         if (coefficientText_.contains(QLatin1Char(',')))
-            warn(readermessages::commaInNumber(lineNumber_, config_.mainName, coefficientText_));
+            warn([&] { return readermessages::commaInNumber(lineNumber_, config_.mainName, coefficientText_); });
 
         const Result<double> coefficient = readCoefficient(coefficientText_, config_.locale);
         if (!coefficient.ok()) {
@@ -125,8 +130,9 @@ private:
         ++runningRow_;
         if (topic > kLastSlot || runningRow_ > kMaxRows) {
             if (topic >= kTitleCount) return failed(readermessages::loadError(ErrorCode::SubscriptOutOfRange));
-            report_.add(ReportSeverity::Error, config_.mainName, lineNumber_,
-                        readermessages::tooManyRecords(topic, catalogue_.title(topic), config_.mainName));
+            report_.addLineMessage(ReportSeverity::Error, lineNumber_, [&] {
+                return readermessages::tooManyRecords(topic, catalogue_.title(topic), config_.mainName);
+            });
             return true;
         }
         catalogue_.unit(topic, runningRow_) = std::move(unit);
@@ -142,8 +148,12 @@ private:
         }
     }
 
-    void warn(const QString& text) { report_.add(ReportSeverity::Warning, config_.mainName, lineNumber_, text); }
-    void fail(const QString& text) { report_.add(ReportSeverity::Fatal, config_.mainName, lineNumber_, text); }
+    template <typename MakeText>
+    void warn(const MakeText& makeText)
+    {
+        report_.addLineMessage(ReportSeverity::Warning, lineNumber_, makeText);
+    }
+    void fail(const QString& text) { report_.addFileMessage(ReportSeverity::Fatal, lineNumber_, text); }
     bool failed(const QString& text)
     {
         fail(text);
@@ -152,7 +162,7 @@ private:
 
     UnitCatalogue& catalogue_;
     const DataFileConfig& config_;
-    DataFileReport& report_;
+    FileReportWriter& report_;
     int lineNumber_ = 0;
     QString name_;
     QString symbol_;
@@ -165,22 +175,40 @@ private:
 DataFileReport readMainDataFile(UnitCatalogue& catalogue, const DataFileConfig& config)
 {
     DataFileReport report;
+    FileReportWriter writer(report, config.mainName);
+    const auto fail = [&](const QString& text) {
+        writer.addFileMessage(ReportSeverity::Fatal, 0, text);
+        return report;
+    };
     catalogue.clearNamesAndCounts();
-    if (!QFileInfo::exists(config.mainPath)) {
-        report.add(ReportSeverity::Fatal, config.mainName, 0, readermessages::fileMissing(config.mainName));
-        return report;
+    const DataFileBytes read = readDataFileBytes(config.mainPath);
+    switch (read.status) {
+        case DataFileBytes::Status::Missing: return fail(readermessages::fileMissing(config.mainName));
+        case DataFileBytes::Status::TooLarge: return fail(readermessages::fileTooLarge(config.mainName));
+        case DataFileBytes::Status::Failed: return fail(readermessages::loadError(ErrorCode::PathAccess));
+        case DataFileBytes::Status::Read: break;
     }
-    QFile file(config.mainPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        report.add(ReportSeverity::Fatal, config.mainName, 0, readermessages::loadError(ErrorCode::PathAccess));
+    return readMainDataBytes(catalogue, config, read.bytes);
+}
+
+DataFileReport readMainDataBytes(UnitCatalogue& catalogue, const DataFileConfig& config, const QByteArray& bytes)
+{
+    DataFileReport report;
+    FileReportWriter writer(report, config.mainName);
+    const auto fail = [&](const QString& text) {
+        writer.addFileMessage(ReportSeverity::Fatal, 0, text);
         return report;
-    }
-    const DecodedText decoded = decodeDataFile(file.readAll());
+    };
+    catalogue.clearNamesAndCounts();
+    const DecodedText decoded = decodeDataFile(bytes);
+    if (!decoded.unreadableEncoding.isEmpty())
+        return fail(readermessages::unreadableEncoding(config.mainName, decoded.unreadableEncoding));
     catalogue.mainFileEncoding = decoded.encoding;
     if (decoded.invalidUtf8Line > 0)
-        report.add(ReportSeverity::Warning, config.mainName, decoded.invalidUtf8Line,
-                   readermessages::invalidUtf8(config.mainName, decoded.invalidUtf8Line));
-    MainFileLoad(catalogue, config, report).run(lineViews(decoded.text));
+        writer.addFileMessage(ReportSeverity::Warning, decoded.invalidUtf8Line,
+                              readermessages::invalidUtf8(config.mainName, decoded.invalidUtf8Line));
+    MainFileLoad(catalogue, config, writer).run(lineViews(decoded.text));
+    writer.finish();
     return report;
 }
 

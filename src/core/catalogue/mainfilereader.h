@@ -12,5 +12,7 @@ namespace tolvarin {
 // skipped; a missing file, a type error or any other error ends the reading
 // with a fatal message and leaves every built-in topic without units.
 DataFileReport readMainDataFile(UnitCatalogue& catalogue, const DataFileConfig& config);
+// The same for the file's bytes, already read.
+DataFileReport readMainDataBytes(UnitCatalogue& catalogue, const DataFileConfig& config, const QByteArray& bytes);
 
 }  // namespace tolvarin

@@ -122,19 +122,31 @@ std::optional<double> readWrittenForm(QStringView text, QChar point)
     return value;
 }
 
-}  // namespace
+struct PlainNumber {
+    double value = 0.0;
+    bool outOfRange = false;  // beyond the double range, or so small that it became 0 or lost digits
+};
 
-double plainReading(QStringView text)
+PlainNumber readPlainNumber(QStringView text)
 {
     NumberBuffer number;
     leadingNumber(text, number);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.begin(), number.end(), value);
-    if (error == std::errc() && end == number.end()) return value;
+    PlainNumber read;
+    const auto [end, error] = std::from_chars(number.begin(), number.end(), read.value);
+    if (error == std::errc() && end == number.end()) {
+        read.outOfRange = read.value != 0.0 && !std::isnormal(read.value);
+        return read;
+    }
     // Beyond the double range: strtod gives the infinity or the zero.
     number.append('\0');
-    return std::strtod(number.constData(), nullptr);
+    read.value = std::strtod(number.constData(), nullptr);
+    read.outOfRange = true;
+    return read;
 }
+
+}  // namespace
+
+double plainReading(QStringView text) { return readPlainNumber(text).value; }
 
 std::optional<double> regionalReading(const QString& text, const QLocale& locale)
 {
@@ -166,9 +178,11 @@ Result<double> readCoefficient(const QString& text, const QLocale& locale)
 {
     const qsizetype slash = text.indexOf(QLatin1Char('/'));
     if (slash < 0) {
-        const double value = plainReading(text);
-        if (!std::isfinite(value)) return ErrorCode::Overflow;
-        return value;
+        // A coefficient that underflows to 0 (or to a subnormal that has lost
+        // its digits) would fail every conversion of its topic.
+        const PlainNumber read = readPlainNumber(text);
+        if (read.outOfRange) return ErrorCode::Overflow;
+        return read.value;
     }
 
     auto side = [&](const QString& part) -> std::optional<double> {
@@ -181,7 +195,7 @@ Result<double> readCoefficient(const QString& text, const QLocale& locale)
     if (!numerator || !denominator) return ErrorCode::TypeMismatch;
     if (*denominator == 0.0) return *numerator == 0.0 ? ErrorCode::Overflow : ErrorCode::DivisionByZero;
     const double value = *numerator / *denominator;
-    if (!std::isfinite(value)) return ErrorCode::Overflow;
+    if (!std::isfinite(value) || (*numerator != 0.0 && !std::isnormal(value))) return ErrorCode::Overflow;
     return value;
 }
 

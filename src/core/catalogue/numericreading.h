@@ -23,7 +23,8 @@ double plainReading(QStringView text);
 std::optional<double> regionalReading(const QString& text, const QLocale& locale);
 
 // A coefficient of the main data file: a plain number, or a fraction of two
-// regional numbers either of which may be the word "PI".
+// regional numbers either of which may be the word "PI". A value beyond the
+// double range, or one that underflows to 0 or to a subnormal, is Overflow.
 Result<double> readCoefficient(const QString& text, const QLocale& locale);
 
 // The constant pi, the double nearest to 4 * atan(1).

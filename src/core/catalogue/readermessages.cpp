@@ -77,4 +77,38 @@ QString invalidUtf8(const QString& fileName, int line)
                       QStringLiteral("Opravte je v souboru a uložte jej v kódování UTF-8.")});
 }
 
+QString unreadableEncoding(const QString& fileName, const QString& encoding)
+{
+    return joinLines({QStringLiteral("Soubor ") + fileName + QStringLiteral(" je uložen v kódování ") + encoding +
+                          QStringLiteral(", které program nečte."),
+                      QString(), QStringLiteral("Uložte jej v kódování UTF-8 nebo Windows-1250.")});
+}
+
+QString fileTooLarge(const QString& fileName)
+{
+    return joinLines({QStringLiteral("Soubor ") + fileName +
+                          QStringLiteral(" je větší než 16 MB, takže to nemůže být datový soubor. Nebyl načten."),
+                      QString(),
+                      QStringLiteral("V okně Možnosti (nabídka Nastavení>Možnosti) vyberte cestu k datovému souboru.")});
+}
+
+QString controlCharacters(const QString& fileName, int line)
+{
+    return joinLines({QStringLiteral("Soubor ") + fileName + QStringLiteral(" obsahuje na řádku ") +
+                          QString::number(line) + QStringLiteral(" řídicí znaky, které se zobrazí jako „\uFFFD“."),
+                      QString(), QStringLiteral("Opravte je v souboru.")});
+}
+
+QString moreBadLines(const QString& fileName, int count)
+{
+    // Czech counts: 1 chybný řádek, 2 až 4 chybné řádky, 5 a více chybných řádků.
+    const QString lines = count == 1  ? QStringLiteral("… a další 1 chybný řádek")
+                          : count < 5 ? QStringLiteral("… a další ") + QString::number(count) +
+                                            QStringLiteral(" chybné řádky")
+                                      : QStringLiteral("… a dalších ") + QString::number(count) +
+                                            QStringLiteral(" chybných řádků");
+    return joinLines({lines + QStringLiteral(" v souboru ") + fileName + QLatin1Char('.'), QString(),
+                      QStringLiteral("Zprávy o nich se již nezobrazují. Opravte soubor a načtěte data znovu.")});
+}
+
 }  // namespace tolvarin::readermessages

@@ -19,6 +19,14 @@ QString loadError(ErrorCode error);
 QString userFileError(ErrorCode error, const QString& fileName, int line);
 // A file read as UTF-8 holds bytes that are not UTF-8, first on that line.
 QString invalidUtf8(const QString& fileName, int line);
+// The file was saved as UTF-16 or UTF-32 (encoding names which).
+QString unreadableEncoding(const QString& fileName, const QString& encoding);
+// The file is larger than any data file can be.
+QString fileTooLarge(const QString& fileName);
+// A name, symbol or text on the line held control characters, now U+FFFD.
+QString controlCharacters(const QString& fileName, int line);
+// "… a dalších 12 chybných řádků": the bad lines that got no message of their own.
+QString moreBadLines(const QString& fileName, int count);
 
 }  // namespace readermessages
 }  // namespace tolvarin

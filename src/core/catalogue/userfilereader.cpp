@@ -4,8 +4,6 @@
 #include "catalogue/numericreading.h"
 #include "catalogue/readermessages.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -40,39 +38,57 @@ UserFields cutUserFields(QStringView line)
 }
 
 // "'U3=Frekvence" names user topic 3 unless the settings name it otherwise.
-void readTitleComment(UnitCatalogue& catalogue, const QString& comment)
+void readTitleComment(UnitCatalogue& catalogue, const QString& comment, int lineNumber, FileReportWriter& report)
 {
     static const QRegularExpression titleLine(QStringLiteral("^'U(\\d{1,2})=(.+)$"));
     const QRegularExpressionMatch match = titleLine.match(comment);
     if (!match.hasMatch()) return;
     const int n = match.captured(1).toInt();
-    const QString title = match.captured(2).trimmed();
+    QString title = match.captured(2).trimmed();
+    if (hasControlCharacters(title)) {
+        title = withoutControlCharacters(title);
+        report.addLineMessage(ReportSeverity::Warning, lineNumber,
+                              [&] { return readermessages::controlCharacters(report.fileName(), lineNumber); });
+    }
     if (n >= 1 && n <= kMaxUserTopics && !title.isEmpty()) catalogue.setUserTitleFromFile(n, title);
 }
 
 // One line of the user file. A bad line is reported with its number and
 // left out; the lines after it, and the other topics, still load.
-void readUserLine(UnitCatalogue& catalogue, const QString& name, int lineNumber, QStringView line,
-                  DataFileReport& report)
+void readUserLine(UnitCatalogue& catalogue, int lineNumber, QStringView line, FileReportWriter& report)
 {
-    const auto reject = [&](const QString& text) { report.add(ReportSeverity::Error, name, lineNumber, text); };
+    const QString& name = report.fileName();
+    const auto reject = [&](const auto& makeText) {
+        report.addLineMessage(ReportSeverity::Error, lineNumber, makeText);
+    };
+    // Control characters reach neither the catalogue nor a message.
+    QString cleanLine;
+    if (hasControlCharacters(line)) {
+        cleanLine = withoutControlCharacters(line);
+        line = cleanLine;
+        report.addLineMessage(ReportSeverity::Warning, lineNumber,
+                              [&] { return readermessages::controlCharacters(name, lineNumber); });
+    }
     const UserFields fields = cutUserFields(line);
     const double topicValue = std::nearbyint(plainReading(fields.topic));
     if (!(topicValue >= 1.0 && topicValue <= kMaxUserTopics))
-        return reject(readermessages::userFileError(ErrorCode::SubscriptOutOfRange, name, lineNumber));
+        return reject(
+            [&] { return readermessages::userFileError(ErrorCode::SubscriptOutOfRange, name, lineNumber); });
     const int topic = int(topicValue);
     const int slot = kBuiltinTopicCount + topic;
     if (catalogue.count(slot) >= kMaxRows)
-        return reject(readermessages::tooManyRecords(slot, catalogue.title(slot), name));
+        return reject([&] { return readermessages::tooManyRecords(slot, catalogue.title(slot), name); });
     if (fields.coefficient.contains(u','))
-        report.add(ReportSeverity::Warning, name, lineNumber,
-                   readermessages::commaInNumber(lineNumber, name, fields.coefficient.toString()));
+        report.addLineMessage(ReportSeverity::Warning, lineNumber, [&] {
+            return readermessages::commaInNumber(lineNumber, name, fields.coefficient.toString());
+        });
     // A unit without a usable coefficient would fail every conversion of its
     // topic with a division by zero.
     const double coefficient = plainReading(fields.coefficient);
-    if (!std::isfinite(coefficient))
-        return reject(readermessages::userFileError(ErrorCode::Overflow, name, lineNumber));
-    if (coefficient == 0.0) return reject(readermessages::badValue(lineNumber, name, fields.coefficient.toString()));
+    if (!std::isfinite(coefficient) || (coefficient != 0.0 && !std::isnormal(coefficient)))
+        return reject([&] { return readermessages::userFileError(ErrorCode::Overflow, name, lineNumber); });
+    if (coefficient == 0.0)
+        return reject([&] { return readermessages::badValue(lineNumber, name, fields.coefficient.toString()); });
 
     catalogue.markUserTopicUsed(topic);
     const int row = catalogue.count(slot) + 1;
@@ -87,30 +103,51 @@ DataFileReport readUserDataFile(UnitCatalogue& catalogue, const DataFileConfig& 
 {
     DataFileReport report;
     const QString& name = config.userName;
-    auto fail = [&](ErrorCode error) {
-        report.add(ReportSeverity::Fatal, name, 0, readermessages::userFileError(error, name, 0));
+    FileReportWriter writer(report, name);
+    const auto fail = [&](const QString& text) {
+        writer.addFileMessage(ReportSeverity::Fatal, 0, text);
         return report;
     };
     if (config.userPath.isEmpty()) return report;
-    if (!QFileInfo::exists(config.userPath)) return fail(ErrorCode::FileNotFound);
-    QFile file(config.userPath);
-    if (!file.open(QIODevice::ReadOnly)) return fail(ErrorCode::PathAccess);
-    const DecodedText decoded = decodeDataFile(file.readAll());
+    const DataFileBytes read = readDataFileBytes(config.userPath);
+    switch (read.status) {
+        case DataFileBytes::Status::Missing:
+            return fail(readermessages::userFileError(ErrorCode::FileNotFound, name, 0));
+        case DataFileBytes::Status::TooLarge: return fail(readermessages::fileTooLarge(name));
+        case DataFileBytes::Status::Failed: return fail(readermessages::userFileError(ErrorCode::PathAccess, name, 0));
+        case DataFileBytes::Status::Read: break;
+    }
+    return readUserDataBytes(catalogue, config, read.bytes);
+}
+
+DataFileReport readUserDataBytes(UnitCatalogue& catalogue, const DataFileConfig& config, const QByteArray& bytes)
+{
+    DataFileReport report;
+    const QString& name = config.userName;
+    FileReportWriter writer(report, name);
+    const auto fail = [&](const QString& text) {
+        writer.addFileMessage(ReportSeverity::Fatal, 0, text);
+        return report;
+    };
+    const DecodedText decoded = decodeDataFile(bytes);
+    if (!decoded.unreadableEncoding.isEmpty())
+        return fail(readermessages::unreadableEncoding(name, decoded.unreadableEncoding));
     catalogue.userFileEncoding = decoded.encoding;
     if (decoded.invalidUtf8Line > 0)
-        report.add(ReportSeverity::Warning, name, decoded.invalidUtf8Line,
-                   readermessages::invalidUtf8(name, decoded.invalidUtf8Line));
+        writer.addFileMessage(ReportSeverity::Warning, decoded.invalidUtf8Line,
+                              readermessages::invalidUtf8(name, decoded.invalidUtf8Line));
 
     int lineNumber = 0;
     for (QStringView line : lineViews(decoded.text)) {
         ++lineNumber;
         const QStringView trimmed = line.trimmed();
         if (trimmed.startsWith(u'\'')) {
-            readTitleComment(catalogue, trimmed.toString());
+            readTitleComment(catalogue, trimmed.toString(), lineNumber, writer);
         } else if (!trimmed.isEmpty()) {  // blank lines of a hand-edited file carry nothing
-            readUserLine(catalogue, name, lineNumber, line, report);
+            readUserLine(catalogue, lineNumber, line, writer);
         }
     }
+    writer.finish();
     return report;
 }
 

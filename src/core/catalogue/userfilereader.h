@@ -14,5 +14,7 @@ namespace tolvarin {
 // unreadable file ends it with a fatal message. No user file (an empty path)
 // is a clean report.
 DataFileReport readUserDataFile(UnitCatalogue& catalogue, const DataFileConfig& config);
+// The same for the file's bytes, already read.
+DataFileReport readUserDataBytes(UnitCatalogue& catalogue, const DataFileConfig& config, const QByteArray& bytes);
 
 }  // namespace tolvarin

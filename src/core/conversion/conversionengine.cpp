@@ -4,7 +4,27 @@
 #include "conversion/decimaltext.h"
 #include "conversion/temperature.h"
 
+#include <cmath>
+#include <limits>
+
 namespace tolvarin {
+
+namespace {
+
+// x · source ÷ target, multiplied first. A product beyond the normal double
+// range (too large, or so small that it lost its digits) is taken in long
+// double instead, so that a result a row can show is not lost on the way.
+double scaled(double x, double source, double target)
+{
+    const double product = x * source;
+    const bool productKept = product == 0.0 ? x == 0.0 || source == 0.0 : std::isnormal(product);
+    if (productKept) return product / target;
+    const long double result = static_cast<long double>(x) * source / target;
+    if (std::fabs(result) > std::numeric_limits<double>::max()) return result > 0 ? HUGE_VAL : -HUGE_VAL;
+    return double(result);
+}
+
+}  // namespace
 
 Result<std::vector<double>> convertByCoefficients(std::span<const Unit> units, int sourceRow, double x)
 {
@@ -14,7 +34,12 @@ Result<std::vector<double>> convertByCoefficients(std::span<const Unit> units, i
     values.reserve(units.size());
     for (const Unit& unit : units) {
         if (unit.coefficient == 0.0) return ErrorCode::DivisionByZero;
-        const std::optional<double> value = doubleTextValue(x * sourceCoefficient / unit.coefficient);
+        const double result = scaled(x, sourceCoefficient, unit.coefficient);
+        // A result that underflowed to 0, or to a subnormal with fewer digits
+        // than its text would show, would be a wrong number.
+        const bool underflow =
+            result == 0.0 ? x != 0.0 && sourceCoefficient != 0.0 : std::fpclassify(result) == FP_SUBNORMAL;
+        const std::optional<double> value = underflow ? std::nullopt : doubleTextValue(result);
         if (!value) return ErrorCode::Overflow;
         values.push_back(*value);
     }

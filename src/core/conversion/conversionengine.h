@@ -16,8 +16,10 @@ namespace tolvarin {
 // shown in the double mode reads back as itself.
 
 // A value entered in one row of a coefficient topic, in every row:
-// x × coefficient(source) ÷ coefficient(row), multiplied first. A zero
-// coefficient is DivisionByZero; a result beyond the double range is Overflow.
+// x × coefficient(source) ÷ coefficient(row), multiplied first (in long
+// double when the product alone would leave the double range). A zero
+// coefficient is DivisionByZero; a result beyond the double range, or one
+// that underflows to 0 or to a subnormal from a value that is not 0, is Overflow.
 Result<std::vector<double>> convertByCoefficients(std::span<const Unit> units, int sourceRow, double x);
 
 // A temperature entered on the scale of one row (kelvin, Celsius, Fahrenheit,

@@ -21,6 +21,56 @@ int clampNavigatorWidth(int width, int windowWidth, int minWidth)
     return std::max(width, kMinNavigatorWidth);
 }
 
+namespace {
+
+using Length = long long;  // sums of stored lengths may leave the int range
+
+Length right(const TwipsRect& r) { return Length(r.left) + r.width; }
+Length bottom(const TwipsRect& r) { return Length(r.top) + r.height; }
+
+bool titleBarOn(const TwipsRect& screen, const TwipsRect& window)
+{
+    const Length shown = std::min(right(window), right(screen)) - std::max(window.left, screen.left);
+    return window.top >= screen.top && Length(window.top) + kTitleBarHeight <= bottom(screen) &&
+           shown >= std::min(kMinVisibleTitleWidth, window.width);
+}
+
+// How far the middle of the title bar lies from a screen, squared.
+double distanceToTitleBar(const TwipsRect& screen, const TwipsRect& window)
+{
+    const double x = double(window.left) + window.width / 2.0;
+    const double y = double(window.top);
+    const double dx = std::max({double(screen.left) - x, 0.0, x - double(right(screen))});
+    const double dy = std::max({double(screen.top) - y, 0.0, y - double(bottom(screen))});
+    return dx * dx + dy * dy;
+}
+
+}  // namespace
+
+TwipsRect placeOnScreens(TwipsRect window, std::span<const TwipsRect> screens)
+{
+    window.width = clampWindowWidth(window.width);
+    window.height = clampWindowHeight(window.height);
+    if (screens.empty()) return window;
+    auto screen = std::find_if(screens.begin(), screens.end(),
+                               [&](const TwipsRect& s) { return titleBarOn(s, window); });
+    if (screen == screens.end()) {
+        screen = std::min_element(screens.begin(), screens.end(), [&](const TwipsRect& a, const TwipsRect& b) {
+            return distanceToTitleBar(a, window) < distanceToTitleBar(b, window);
+        });
+    }
+    const TwipsRect& s = *screen;
+    const TwipsRect stored = window;
+    window.width = std::min(window.width, s.width);
+    window.height = std::min(window.height, std::max(0, s.height - kTitleBarHeight));
+    if (!titleBarOn(s, window) || !(window == stored)) {
+        window.left = int(std::clamp(Length(window.left), Length(s.left), std::max(Length(s.left), right(s) - window.width)));
+        window.top = int(std::clamp(Length(window.top), Length(s.top),
+                                    std::max(Length(s.top), bottom(s) - kTitleBarHeight - window.height)));
+    }
+    return window;
+}
+
 MainLayout computeMainLayout(const MainLayoutInput& in)
 {
     MainLayout out;

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <span>
 
 namespace tolvarin {
 
@@ -30,6 +31,10 @@ constexpr int kInfoPanelHeight = 855;
 constexpr int kTitleHeight = 300;
 constexpr int kSplitterWidth = 90;  // 6 pixels at 96 dpi: a handle a user can see and grab
 constexpr int kMarkerSize = 180;
+// A window manager's title bar, generously, and how much of its width must
+// show on a screen for the user to take hold of it.
+constexpr int kTitleBarHeight = 450;
+constexpr int kMinVisibleTitleWidth = 1500;
 }  // namespace layout
 
 // Converts between twips and pixels for a logical DPI (15 twips per pixel at 96).
@@ -39,6 +44,16 @@ int pixelsToTwips(int pixels, double dpi);
 // The window refuses to shrink below 7590 x 6255 twips.
 int clampWindowWidth(int width);
 int clampWindowHeight(int height);
+
+// Where a restored window goes: window is the stored placement (left and top
+// of the frame, width and height of the window itself), screens the screens'
+// available areas, the primary one first. A window that fits the screen its
+// title bar lies on (at least 1500 twips of the bar) stays where it is, even
+// reaching onto a second screen. Any other window is made no larger than its
+// screen (the one nearest to its title bar when it lies on none) and moved
+// wholly onto it. The size is never below the window's minimum. Lengths of
+// any size, as stored settings may hold, are safe.
+TwipsRect placeOnScreens(TwipsRect window, std::span<const TwipsRect> screens);
 
 // The navigator's width (with the splitter: the left edge of the conversion
 // area) keeps the navigator at least minWidth (550 or what its tabs and a

@@ -1,22 +1,19 @@
 #include "numbers/numbertext.h"
 
+#include "conversion/decimaltext.h"
+
 #include <cmath>
 
 namespace tolvarin::numbers {
 
-QString plainDoubleText(double value, const QLocale& locale)
-{
-    Q_ASSERT(std::isfinite(value));
-    if (value == 0.0) return QStringLiteral("0");
-    QLocale plain = locale;
-    plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
-    return plain.toString(value, 'g', 15);
-}
-
 QString messageValueText(double value, const QLocale& locale)
 {
-    if (std::isfinite(value)) return plainDoubleText(value, locale);
-    return locale.toString(value);
+    if (!std::isfinite(value)) return locale.toString(value);
+    QString text = doubleText(value, locale);
+    if (!text.isEmpty()) return text;
+    QLocale plain = locale;
+    plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
+    return plain.toString(value, 'G', QLocale::FloatingPointShortest);
 }
 
 QString wholeValueText(std::optional<qint64> whole, double v, const QLocale& locale)

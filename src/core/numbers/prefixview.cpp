@@ -3,7 +3,7 @@
 #include "catalogue/numericreading.h"
 #include "catalogue/topictable.h"
 #include "catalogue/unitcatalogue.h"
-#include "numbers/numbertext.h"
+#include "conversion/decimaltext.h"
 
 #include <cmath>
 #include <limits>
@@ -39,7 +39,10 @@ Result<PrefixViewValues> computePrefixView(const QString& valueText, int valueRo
     for (size_t row = 0; row < coefficients.size(); ++row) {
         const double result = *value * source / coefficients[row];
         if (!isShowable(result, *value == 0.0)) return ErrorCode::Overflow;
-        view.texts.append(numbers::plainDoubleText(result, locale));
+        // Empty when the 15-digit text would lie beyond the double range.
+        QString text = doubleText(result, locale);
+        if (text.isEmpty()) return ErrorCode::Overflow;
+        view.texts.append(std::move(text));
     }
 
     // The test reads the numbers as the cells show them, so a value that the

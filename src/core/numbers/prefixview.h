@@ -16,8 +16,8 @@ class UnitCatalogue;
 
 // The value column of the prefix topic after the view is built.
 struct PrefixViewValues {
-    // Column 2 of grid rows 0 .. n-1 as plain number texts in the locale
-    // (at most 15 significant digits, no display mode, no group separators).
+    // Column 2 of grid rows 0 .. n-1 as plain number texts in the locale: the
+    // engine's 15-digit text (doubleText), no display mode.
     QStringList texts;
     // The first row whose number lies strictly between 1 and 1000 in absolute
     // value: it becomes the current and the top row. None leaves the rows as
@@ -33,7 +33,8 @@ struct PrefixViewValues {
 // Errors: TypeMismatch when valueText is no number, SubscriptOutOfRange when
 // valueRow is not a row of the topic, DivisionByZero when a coefficient is 0,
 // Overflow when a row's number is infinite, NaN or beyond the normal double
-// range (it would be shown wrong). No text is produced on an error.
+// range, or when its 15-digit text would not read back (1,79769313486232E+308
+// lies above the largest double). No text is produced on an error.
 Result<PrefixViewValues> computePrefixView(const QString& valueText, int valueRow, std::span<const double> coefficients,
                                            const QLocale& locale);
 

@@ -7,6 +7,7 @@
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/splashwindow.h"
 #include "mainwindow/windowlayout.h"
+#include "mainwindow/windowplacement.h"
 #include "settings/editorfont.h"
 #include "settings/optionscommand.h"
 #include "settings/settingsloader.h"
@@ -162,9 +163,7 @@ void Lifecycle::restorePlacement()
     const TwipsRect areaTwips{pixelsToTwips(area.x(), dpi), pixelsToTwips(area.y(), dpi),
                               pixelsToTwips(area.width(), dpi), pixelsToTwips(area.height(), dpi)};
     const WindowPlacement placement = restoredPlacement(*store_, areaTwips, options_.locale);
-    window_.resize(twipsToPixels(clampWindowWidth(placement.width), dpi),
-                   twipsToPixels(clampWindowHeight(placement.height), dpi));
-    window_.move(twipsToPixels(placement.left, dpi), twipsToPixels(placement.top, dpi));
+    placeWindow(window_, placement);
     window_.show();
     if (placement.windowState == 1) window_.showMinimized();
     if (placement.windowState == 2) window_.showMaximized();

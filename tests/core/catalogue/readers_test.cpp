@@ -51,7 +51,7 @@ struct Loaded {
         const char* severities[] = {"Warning", "Error", "Fatal"};
         QStringList list;
         for (const ReportMessage& m : report.messages)
-            list << QStringLiteral("%1 %2:%3").arg(severities[int(m.severity)], m.fileName).arg(m.line);
+            list << QStringLiteral("%1 %2:%3").arg(severities[int(m.severity)], m.fileName, QString::number(m.line));
         return list.join(u' ');
     }
 };
@@ -67,7 +67,8 @@ QByteArray unescapedBytes(const QString& text)
             bytes += char(utf8.mid(i + 2, 2).toInt(nullptr, 16));
             i += 3;
         } else {
-            bytes += utf8[i + 1] == 'r' ? '\r' : utf8[i + 1] == 'n' ? '\n' : utf8[i + 1];
+            const char c = utf8[i + 1];
+            bytes += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
             ++i;
         }
     }
@@ -79,7 +80,7 @@ TEST(DataFileReaders, CasesOfTheDataFile)
     struct Case {
         QString title;
         QStringList main, user;
-        QByteArray mainBytes;  // the main file as bytes, with \r, \n and \xNN escapes
+        QByteArray mainBytes, userBytes;  // the files as bytes, with \r, \n and \xNN escapes
         QString units, places, text;
         UnitLevel level = UnitLevel::All;
     };
@@ -87,11 +88,12 @@ TEST(DataFileReaders, CasesOfTheDataFile)
     for (const QString& line : test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/readercases.txt"))) {
         const QString keyword = line.section(u' ', 0, 0);
         const QString rest = line.mid(keyword.size() + 1);
-        if (keyword == u("==")) cases.append(Case{rest, {}, {}, {}, {}, {}, {}});
+        if (keyword == u("==")) cases.append(Case{rest, {}, {}, {}, {}, {}, {}, {}});
         ASSERT_FALSE(cases.isEmpty()) << line.toStdString();
         Case& c = cases.last();
         if (keyword == u("main")) c.main << rest;
         if (keyword == u("mainbytes")) c.mainBytes = unescapedBytes(rest);
+        if (keyword == u("userbytes")) c.userBytes = unescapedBytes(rest);
         if (keyword == u("user")) c.user << rest;
         if (keyword == u("level")) c.level = UnitLevel(rest.toInt());
         if (keyword == u("units")) c.units = rest;
@@ -102,6 +104,7 @@ TEST(DataFileReaders, CasesOfTheDataFile)
     for (const Case& c : cases) {
         Loaded data(c.main, c.user);
         if (!c.mainBytes.isEmpty()) data.folder.writeBytes(QStringLiteral("Tolvar.tvd"), c.mainBytes);
+        if (!c.userBytes.isEmpty()) data.folder.writeBytes(QStringLiteral("User.tvd"), c.userBytes);
         data.config.level = c.level;
         data.reload();  // a second reading must give the same: rows count afresh, no user row stays
         data.reload();
@@ -135,6 +138,38 @@ TEST(MainFileReader, SectionsOverfullMissingFileAndReadingAgain)
     EXPECT_TRUE(data.report.messages[0].text.startsWith(
         u("Soubor Tolvar.tvd nebyl nalezen.\r\n\r\nChyba 53 Soubor nenalezen.\r\n")));
     EXPECT_EQ(data.units(), QString());
+}
+
+TEST(UserFileReader, BadLinesBeyondTheFifthAreSummedUpInOneMessage)
+{
+    const struct {
+        int badLines;
+        const char* summary;
+    } cases[] = {{5, nullptr},
+                 {6, "… a další 1 chybný řádek v souboru User.tvd."},
+                 {9, "… a další 4 chybné řádky v souboru User.tvd."},
+                 {2000, "… a dalších 1995 chybných řádků v souboru User.tvd."}};
+    for (const auto& c : cases) {
+        QStringList user;
+        for (int i = 0; i < c.badLines; ++i) user << u("99|x|x|1");
+        Loaded data({u("1|metr|m|1|i|True")}, user << u("1|hertz|Hz|1"));
+        data.reload();
+        EXPECT_EQ(data.units(), u("1:metr 27:hertz")) << c.badLines;  // the lines after them still load
+        ASSERT_EQ(data.report.messages.size(), c.summary ? 6 : 5) << c.badLines;
+        if (!c.summary) continue;
+        EXPECT_EQ(data.report.messages[5].text,
+                  u(c.summary) + u("\r\n\r\nZprávy o nich se již nezobrazují. Opravte soubor a načtěte data znovu.\r\n"));
+        EXPECT_EQ(data.report.messages[5].line, 6);
+    }
+}
+
+TEST(UserFileReader, OnlyTheFieldsItReadsAreCutFromALine)
+{
+    // A line of a million "|" once became a million texts.
+    Loaded data({u("1|metr|m|1|i|True")}, {u("1|hertz|Hz|1|kmitočet|") + QString(1'000'000, u'|')});
+    data.reload();
+    EXPECT_TRUE(data.report.isClean());
+    EXPECT_EQ(data.catalogue->unit(27, 1).info, u("kmitočet"));
 }
 
 TEST(CatalogueReload, ClearsEveryMarkAndHiddenRowAndListsTheUnits)

@@ -53,6 +53,21 @@ TEST(TopicModel, CommitRewritesEveryRowInTheFormat)
     }
 }
 
+// x·c(source) alone beyond the double range, the result within it: shown, not lost.
+TEST(TopicModel, ProductBeyondTheRangeKeepsAResultThatCanBeShown)
+{
+    const struct {
+        double coefficient;
+        const char* entered;
+        const char* shown;
+    } cases[] = {{1e-200, "1E-200", "1E-200"}, {1e200, "1E200", "1E+200"}};
+    for (const auto& c : cases) {
+        OpenTopic topic(1, {{"a", "a", c.coefficient, {}}, {"b", "b", c.coefficient, {}}}, kEnglish, kDouble);
+        EXPECT_EQ(topic->commit(0, QString::fromLatin1(c.entered)).status, Status::Converted) << c.entered;
+        EXPECT_EQ(topic->valueColumn(), QStringList({c.shown, c.shown})) << c.entered;
+    }
+}
+
 TEST(TopicModel, SummaryAndPreviewCompareWithTheChosenUnit)
 {
     for (const QLocale* locale : kLocales) {
@@ -194,6 +209,7 @@ TEST(TopicModel, FailureChangesNothing)
         {"letters", 1, lengthUnits(), 1, "abc", kDouble, ErrorCode::TypeMismatch, "abc"},
         {"empty temperature", kTemperatureSlot, temperatureUnits(), 1, "", kDouble, ErrorCode::TypeMismatch, ""},
         {"overflow", 1, tiny, 1, "1E+300", kDouble, ErrorCode::Overflow, "1E+300"},
+        {"a result too small to have its digits", 1, tiny, 0, "1E-300", kDouble, ErrorCode::Overflow, "1E-300"},
         {"zero coefficient", 1, zeroCoefficient, 1, "2", kDouble, ErrorCode::DivisionByZero, "2"},
         {"rounded beyond the double range", 1, lengthUnits(), 2, "1797E+305", kScientific, ErrorCode::Overflow,
          "1,797E+308"},

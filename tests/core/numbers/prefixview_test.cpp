@@ -78,6 +78,8 @@ TEST(PrefixView, ErrorsGiveNoTexts)
         {"1500", &kCzech, 0, {1, inf}, ErrorCode::Overflow},
         {"1E300", &kEnglish, 0, kPrefixes, ErrorCode::Overflow},   // 10^324 in the yocto row
         {"1E-300", &kEnglish, 0, kPrefixes, ErrorCode::Overflow},  // 10^-324 in the yotta row: no digits left
+        // The largest double: its 15-digit text 1,79769313486232E+308 would not read back.
+        {"1,7976931348623157E308", &kCzech, 0, {1, 10}, ErrorCode::Overflow},
     };
     for (const auto& c : cases) {
         const Result<PrefixViewValues> view = computePrefixView(u(c.value), c.valueRow, c.coefficients, *c.locale);
