@@ -4,8 +4,6 @@
 #include "catalogue/numericreading.h"
 #include "catalogue/readermessages.h"
 
-#include <QRegularExpression>
-
 #include <cmath>
 
 namespace tolvarin {
@@ -40,11 +38,15 @@ UserFields cutUserFields(QStringView line)
 // "'U3=Frekvence" names user topic 3 unless the settings name it otherwise.
 void readTitleComment(UnitCatalogue& catalogue, const QString& comment, int lineNumber, FileReportWriter& report)
 {
-    static const QRegularExpression titleLine(QStringLiteral("^'U(\\d{1,2})=(.+)$"));
-    const QRegularExpressionMatch match = titleLine.match(comment);
-    if (!match.hasMatch()) return;
-    const int n = match.captured(1).toInt();
-    QString title = match.captured(2).trimmed();
+    // One or two digits, "=" and a title; read by hand, as a pattern would
+    // cost more than the rest of the file.
+    if (!comment.startsWith(QLatin1String("'U"))) return;
+    qsizetype i = 2;
+    int n = 0;
+    for (; i < comment.size() && i < 4 && comment[i] >= u'0' && comment[i] <= u'9'; ++i)
+        n = n * 10 + (comment[i].unicode() - u'0');
+    if (i == 2 || i + 1 >= comment.size() || comment[i] != u'=') return;
+    QString title = comment.sliced(i + 1).trimmed();
     if (hasControlCharacters(title)) {
         title = withoutControlCharacters(title);
         report.addLineMessage(ReportSeverity::Warning, lineNumber,
