@@ -8,6 +8,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <string_view>
 
 namespace tolvarin {
 
@@ -56,6 +57,10 @@ QString unreadableEncoding(const QByteArray& bytes);
 // a character cannot be written in it (Windows-1250 holds 251 characters
 // besides the controls, UTF-8 refuses a lone surrogate).
 std::optional<QByteArray> encodeText(QStringView text, TextEncoding encoding);
+
+// The length of the valid UTF-8 sequence of a character from U+0080 on that
+// begins at bytes[i] (2 to 4), or 0 when none begins there.
+int utf8SequenceLength(std::string_view bytes, size_t i);
 
 // Lines end at CR LF, a lone CR or a lone LF; the end of the text ends the last
 // line, and a final line end does not start an empty line.
