@@ -10,7 +10,10 @@ namespace {
 int runWithCatalogue(const Options& options, CliOutput& output)
 {
     Session session(options, output);
-    if (!session.load()) return kExitFailure;
+    // A conversion needs only the topics of its units.
+    const QStringList unitWords =
+        options.command == Command::Convert ? options.arguments.mid(1, 2) : QStringList();
+    if (!session.load(unitWords)) return kExitFailure;
     int status = kExitFailure;
     switch (options.command) {
         case Command::Convert: status = runConvert(session); break;

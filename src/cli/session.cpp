@@ -54,9 +54,11 @@ Session::Session(const Options& options, CliOutput& output)
 {
 }
 
-bool Session::load()
+bool Session::load(const QStringList& unitWords)
 {
-    if (!reportReader(readMainDataFile(*catalogue_, config_), config_.mainPath, QStringLiteral("--data"))) return false;
+    const DataFileReport main = unitWords.isEmpty() ? readMainDataFile(*catalogue_, config_)
+                                                    : readMainDataFileForUnits(*catalogue_, config_, unitWords);
+    if (!reportReader(main, config_.mainPath, QStringLiteral("--data"))) return false;
     if (!reportReader(readUserDataFile(*catalogue_, config_), config_.userPath, QStringLiteral("--user-data")))
         return false;
 

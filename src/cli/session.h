@@ -42,7 +42,9 @@ public:
     // Reads the main and the user data file with the program's readers. Their
     // messages go to standard error, followed by the full path of the file.
     // False when a file could not be read to its end: nothing else is done.
-    bool load();
+    // Given the words of a conversion, the main file's built-in topics that
+    // hold none of the units they name may stay empty.
+    bool load(const QStringList& unitWords = {});
     // A reader reported a bad line: the run ends with kExitFailure even when
     // the command itself succeeded.
     bool dataHadMessages() const { return dataHadMessages_; }

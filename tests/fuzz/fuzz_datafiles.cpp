@@ -19,6 +19,7 @@
 #include "catalogue/datafileedit.h"
 #include "catalogue/datafiletext.h"
 #include "catalogue/mainfilereader.h"
+#include "catalogue/mainfilescan.h"
 #include "catalogue/userfilereader.h"
 #include "fuzzinput.h"
 
@@ -143,6 +144,41 @@ bool sameCatalogue(const UnitCatalogue& a, const UnitCatalogue& b)
     return true;
 }
 
+// The quick read of a conversion's topics: only for a file that the whole
+// reader reads without a word, and then every topic holding a unit of one of
+// the words exactly as the whole reader has it, every other topic empty.
+void checkQuickRead(const DataFileConfig& config, const QByteArray& main, uint8_t more)
+{
+    auto whole = std::make_unique<UnitCatalogue>();
+    const DataFileReport wholeReport = readMainDataBytes(*whole, config, main);
+    const int picked = more % kBuiltinTopicCount + 1;
+    QStringList words{QStringLiteral("m")};
+    // An empty word names no unit.
+    if (whole->count(picked) > 0 && !whole->unit(picked, whole->count(picked)).symbol.isEmpty())
+        words << whole->unit(picked, whole->count(picked)).symbol;
+    auto quick = std::make_unique<UnitCatalogue>();
+    const std::optional<DataFileReport> report = readMainDataTopicsNaming(*quick, config, main, words);
+    if (!report) return;
+    FUZZ_CHECK(report->isClean() && wholeReport.isClean(), "a quick read of a file the reader reports on");
+    for (int slot = 1; slot <= kBuiltinTopicCount; ++slot) {
+        bool named = false;
+        for (int row = 1; row <= whole->count(slot); ++row)
+            named = named || words.contains(whole->unit(slot, row).symbol) ||
+                    words.contains(whole->unit(slot, row).name);
+        const std::string where = "topic " + std::to_string(slot);
+        const int count = quick->count(slot);
+        FUZZ_CHECK(named ? count == whole->count(slot) : count == 0 || count == whole->count(slot),
+                   where + " has " + std::to_string(count) + " units");
+        for (int row = 1; row <= quick->count(slot); ++row) {
+            const Unit& x = quick->unit(slot, row);
+            const Unit& y = whole->unit(slot, row);
+            FUZZ_CHECK(x.name == y.name && x.symbol == y.symbol && x.info == y.info && x.level == y.level &&
+                           std::memcmp(&x.coefficient, &y.coefficient, sizeof(double)) == 0,
+                       where + " row " + std::to_string(row) + " " + shown(x.name));
+        }
+    }
+}
+
 // The decoded text and the editor's view of the bytes; the number of lines.
 int checkText(const QByteArray& bytes)
 {
@@ -215,6 +251,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int userLines = checkText(user);
     const Reading reading = readFiles(config, main, user);
     checkCatalogue(reading, mainLines, userLines);
+    checkQuickRead(config, main, more);
 
     const std::optional<QByteArray> mainCopy = otherCopy(main, options, more);
     const std::optional<QByteArray> userCopy = otherCopy(user, options, more);

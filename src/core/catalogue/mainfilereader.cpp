@@ -1,6 +1,7 @@
 #include "catalogue/mainfilereader.h"
 
 #include "catalogue/datafiletext.h"
+#include "catalogue/mainfilescan.h"
 #include "catalogue/numericreading.h"
 #include "catalogue/readermessages.h"
 
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <variant>
 
 namespace tolvarin {
 
@@ -68,7 +70,7 @@ public:
             if (++lineNumber_ > kMaxLines) return fail(readermessages::loadError(ErrorCode::Overflow));
             if (!readLine(line)) return;
         }
-        countUnits();
+        countBuiltinUnits(catalogue_);
     }
 
 private:
@@ -139,15 +141,6 @@ private:
         return true;
     }
 
-    void countUnits()
-    {
-        for (int slot = 1; slot <= kBuiltinTopicCount; ++slot) {
-            int count = 0;
-            while (count < kMaxRows && !catalogue_.unit(slot, count + 1).name.isEmpty()) ++count;
-            catalogue_.setCount(slot, count);
-        }
-    }
-
     template <typename MakeText>
     void warn(const MakeText& makeText)
     {
@@ -170,9 +163,8 @@ private:
     int runningRow_ = 0;  // starts afresh with every load
 };
 
-}  // namespace
-
-DataFileReport readMainDataFile(UnitCatalogue& catalogue, const DataFileConfig& config)
+// The main file's bytes, or the report of why there are none.
+std::variant<QByteArray, DataFileReport> mainFileBytes(const DataFileConfig& config)
 {
     DataFileReport report;
     FileReportWriter writer(report, config.mainName);
@@ -180,15 +172,49 @@ DataFileReport readMainDataFile(UnitCatalogue& catalogue, const DataFileConfig& 
         writer.addFileMessage(ReportSeverity::Fatal, 0, text);
         return report;
     };
-    catalogue.clearNamesAndCounts();
-    const DataFileBytes read = readDataFileBytes(config.mainPath);
+    DataFileBytes read = readDataFileBytes(config.mainPath);
     switch (read.status) {
         case DataFileBytes::Status::Missing: return fail(readermessages::fileMissing(config.mainName));
         case DataFileBytes::Status::TooLarge: return fail(readermessages::fileTooLarge(config.mainName));
         case DataFileBytes::Status::Failed: return fail(readermessages::loadError(ErrorCode::PathAccess));
         case DataFileBytes::Status::Read: break;
     }
-    return readMainDataBytes(catalogue, config, read.bytes);
+    return std::move(read.bytes);
+}
+
+}  // namespace
+
+void countBuiltinUnits(UnitCatalogue& catalogue)
+{
+    for (int slot = 1; slot <= kBuiltinTopicCount; ++slot) {
+        int count = 0;
+        while (count < kMaxRows && !catalogue.unit(slot, count + 1).name.isEmpty()) ++count;
+        catalogue.setCount(slot, count);
+    }
+}
+
+DataFileReport readMainDataFile(UnitCatalogue& catalogue, const DataFileConfig& config)
+{
+    std::variant<QByteArray, DataFileReport> read = mainFileBytes(config);
+    if (DataFileReport* failed = std::get_if<DataFileReport>(&read)) {
+        catalogue.clearNamesAndCounts();
+        return *failed;
+    }
+    return readMainDataBytes(catalogue, config, std::get<QByteArray>(read));
+}
+
+DataFileReport readMainDataFileForUnits(UnitCatalogue& catalogue, const DataFileConfig& config,
+                                        const QStringList& words)
+{
+    std::variant<QByteArray, DataFileReport> read = mainFileBytes(config);
+    if (DataFileReport* failed = std::get_if<DataFileReport>(&read)) {
+        catalogue.clearNamesAndCounts();
+        return *failed;
+    }
+    const QByteArray& bytes = std::get<QByteArray>(read);
+    if (std::optional<DataFileReport> quick = readMainDataTopicsNaming(catalogue, config, bytes, words))
+        return *quick;
+    return readMainDataBytes(catalogue, config, bytes);
 }
 
 DataFileReport readMainDataBytes(UnitCatalogue& catalogue, const DataFileConfig& config, const QByteArray& bytes)

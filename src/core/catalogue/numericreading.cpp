@@ -11,7 +11,13 @@ namespace tolvarin {
 
 namespace {
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+// The characters of a text as UTF-16 code units, from a QString or from bytes
+// known to be ASCII.
+char16_t codeOf(QChar c) { return c.unicode(); }
+char16_t codeOf(char c) { return char16_t(static_cast<unsigned char>(c)); }
+
+bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool isDigitCode(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // Collects the characters of the leading number of text into an ASCII buffer
 // that strtod understands, following the plain reading's grammar. The buffer
@@ -19,19 +25,21 @@ bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); 
 // this twice for every line of a data file.
 using NumberBuffer = QVarLengthArray<char, 64>;
 
-void leadingNumber(QStringView text, NumberBuffer& out)
+template <typename Text>
+void leadingNumber(const Text& text, NumberBuffer& out)
 {
     qsizetype i = 0;
-    const qsizetype n = text.size();
+    const auto n = qsizetype(text.size());
+    const auto at = [&](qsizetype k) { return codeOf(text[k]); };
     auto skipBlanks = [&] {
-        while (i < n && isBlank(text[i])) ++i;
+        while (i < n && isBlank(at(i))) ++i;
     };
     auto digits = [&] {
         bool any = false;
         for (;;) {
             skipBlanks();
-            if (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-                out.append(char(text[i].unicode()));
+            if (i < n && isDigitCode(at(i))) {
+                out.append(char(at(i)));
                 ++i;
                 any = true;
             } else {
@@ -41,14 +49,14 @@ void leadingNumber(QStringView text, NumberBuffer& out)
     };
 
     skipBlanks();
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        if (text[i] == QLatin1Char('-')) out.append('-');
+    if (i < n && (at(i) == u'+' || at(i) == u'-')) {
+        if (at(i) == u'-') out.append('-');
         ++i;
     }
     const bool wholeDigits = digits();
     bool fractionDigits = false;
     skipBlanks();
-    if (i < n && text[i] == QLatin1Char('.')) {
+    if (i < n && at(i) == u'.') {
         ++i;
         out.append('.');
         fractionDigits = digits();
@@ -60,22 +68,19 @@ void leadingNumber(QStringView text, NumberBuffer& out)
     }
 
     skipBlanks();
-    if (i < n) {
-        const QChar e = text[i].toUpper();
-        if (e == QLatin1Char('E') || e == QLatin1Char('D')) {
-            const qsizetype mark = i;
-            const qsizetype written = out.size();
+    if (i < n && (at(i) == u'E' || at(i) == u'e' || at(i) == u'D' || at(i) == u'd')) {
+        const qsizetype mark = i;
+        const qsizetype written = out.size();
+        ++i;
+        skipBlanks();
+        out.append('e');
+        if (i < n && (at(i) == u'+' || at(i) == u'-')) {
+            out.append(char(at(i)));
             ++i;
-            skipBlanks();
-            out.append('e');
-            if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-                out.append(char(text[i].unicode()));
-                ++i;
-            }
-            if (!digits()) {
-                out.resize(written);
-                i = mark;
-            }
+        }
+        if (!digits()) {
+            out.resize(written);
+            i = mark;
         }
     }
 }
@@ -127,7 +132,8 @@ struct PlainNumber {
     bool outOfRange = false;  // beyond the double range, or so small that it became 0 or lost digits
 };
 
-PlainNumber readPlainNumber(QStringView text)
+template <typename Text>
+PlainNumber readPlainNumber(const Text& text)
 {
     NumberBuffer number;
     leadingNumber(text, number);
@@ -142,6 +148,14 @@ PlainNumber readPlainNumber(QStringView text)
     read.value = std::strtod(number.constData(), nullptr);
     read.outOfRange = true;
     return read;
+}
+
+Result<double> fractionValue(double numerator, double denominator)
+{
+    if (denominator == 0.0) return numerator == 0.0 ? ErrorCode::Overflow : ErrorCode::DivisionByZero;
+    const double value = numerator / denominator;
+    if (!std::isfinite(value) || (numerator != 0.0 && !std::isnormal(value))) return ErrorCode::Overflow;
+    return value;
 }
 
 }  // namespace
@@ -193,10 +207,50 @@ Result<double> readCoefficient(const QString& text, const QLocale& locale)
     const std::optional<double> numerator = side(text.left(slash));
     const std::optional<double> denominator = side(text.mid(slash + 1));
     if (!numerator || !denominator) return ErrorCode::TypeMismatch;
-    if (*denominator == 0.0) return *numerator == 0.0 ? ErrorCode::Overflow : ErrorCode::DivisionByZero;
-    const double value = *numerator / *denominator;
-    if (!std::isfinite(value) || (*numerator != 0.0 && !std::isnormal(value))) return ErrorCode::Overflow;
-    return value;
+    return fractionValue(*numerator, *denominator);
+}
+
+std::optional<double> readAsciiCoefficient(std::string_view text)
+{
+    if (std::any_of(text.begin(), text.end(), [](char c) { return c == ',' || (c & 0x80) != 0; }))
+        return std::nullopt;
+    const size_t slash = text.find('/');
+    if (slash == std::string_view::npos) {
+        // Most coefficients are written as strtod writes them: read at once.
+        if (std::all_of(text.begin(), text.end(), [](char c) {
+                return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '-';
+            })) {
+            double value = 0.0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+            if (error == std::errc() && end == text.data() + text.size() && !text.empty())
+                return value != 0.0 && !std::isnormal(value) ? std::nullopt : std::optional<double>(value);
+        }
+        const PlainNumber read = readPlainNumber(text);
+        if (read.outOfRange) return std::nullopt;
+        return read.value;
+    }
+    // Each side a whole number or "PI", as the regional reading takes them
+    // in every locale.
+    auto side = [](std::string_view part) -> std::optional<double> {
+        const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+        while (!part.empty() && blank(part.front())) part.remove_prefix(1);
+        while (!part.empty() && blank(part.back())) part.remove_suffix(1);
+        if (part == "PI") return piConstant();
+        const std::string_view digits = part.starts_with('-') ? part.substr(1) : part;
+        if (digits.empty() || part.size() >= 64 ||
+            !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return std::nullopt;
+        double value = 0.0;
+        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        if (error != std::errc() || end != part.data() + part.size()) return std::nullopt;
+        return value;
+    };
+    const std::optional<double> numerator = side(text.substr(0, slash));
+    const std::optional<double> denominator = side(text.substr(slash + 1));
+    if (!numerator || !denominator) return std::nullopt;
+    const Result<double> value = fractionValue(*numerator, *denominator);
+    if (!value.ok()) return std::nullopt;
+    return value.value();
 }
 
 }  // namespace tolvarin

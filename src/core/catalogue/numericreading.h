@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <string_view>
 
 namespace tolvarin {
 
@@ -26,6 +27,12 @@ std::optional<double> regionalReading(const QString& text, const QLocale& locale
 // regional numbers either of which may be the word "PI". A value beyond the
 // double range, or one that underflows to 0 or to a subnormal, is Overflow.
 Result<double> readCoefficient(const QString& text, const QLocale& locale);
+
+// The same value for a coefficient written in ASCII in the forms that read
+// alike in every locale: a plain number, or a fraction whose sides are whole
+// numbers or "PI". None for any other text and for any text that
+// readCoefficient would refuse or that holds a ",".
+std::optional<double> readAsciiCoefficient(std::string_view text);
 
 // The constant pi, the double nearest to 4 * atan(1).
 double piConstant();
