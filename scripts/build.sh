@@ -27,6 +27,8 @@ packages=(
 )
 # The fuzz build alone needs clang and its libFuzzer and sanitizer runtimes.
 [ "$action" = "fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)
+# The comparison scripts of bench/ time whole processes.
+[ "$action" = "bench" ] && packages+=(hyperfine units linux-perf time xvfb xdotool convertall)
 
 install_missing() {
   local missing=()
