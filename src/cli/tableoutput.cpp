@@ -37,24 +37,34 @@ QString joined(const QList<QStringList>& rows, QChar separator, QString (*cellTe
 
 QString aligned(const QList<QStringList>& rows, const QList<Align>& aligns)
 {
+    QList<QList<qsizetype>> cellWidths;
     QList<qsizetype> widths;
-    for (const QStringList& row : rows)
+    qsizetype size = 0;
+    for (const QStringList& row : rows) {
+        QList<qsizetype>& rowWidths = cellWidths.emplace_back();
         for (qsizetype column = 0; column < row.size(); ++column) {
             if (widths.size() <= column) widths.append(0);
-            widths[column] = std::max(widths[column], displayWidth(row[column]));
+            rowWidths.append(displayWidth(row[column]));
+            widths[column] = std::max(widths[column], rowWidths.back());
         }
+    }
+    for (qsizetype width : widths) size += width + 2;
 
     QString text;
-    for (const QStringList& row : rows) {
-        QString line;
+    text.reserve(size * rows.size());
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const QStringList& row = rows[r];
+        const qsizetype lineStart = text.size();
         for (qsizetype column = 0; column < row.size(); ++column) {
-            if (column > 0) line += QStringLiteral("  ");
-            const QString padding(widths[column] - displayWidth(row[column]), QLatin1Char(' '));
+            if (column > 0) text += QStringLiteral("  ");
+            const qsizetype padding = widths[column] - cellWidths[r][column];
             const bool right = column < aligns.size() && aligns[column] == Align::Right;
-            line += right ? padding + row[column] : row[column] + padding;
+            if (right) text += QString(padding, QLatin1Char(' '));
+            text += row[column];
+            if (!right) text += QString(padding, QLatin1Char(' '));
         }
-        while (line.endsWith(QLatin1Char(' '))) line.chop(1);
-        text += line + QLatin1Char('\n');
+        while (text.size() > lineStart && text.endsWith(QLatin1Char(' '))) text.chop(1);
+        text += QLatin1Char('\n');
     }
     return text;
 }
@@ -64,7 +74,16 @@ QString aligned(const QList<QStringList>& rows, const QList<Align>& aligns)
 qsizetype displayWidth(const QString& text)
 {
     qsizetype width = 0;
-    for (const char32_t c : text.toUcs4()) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        // Combining marks begin at U+0300: most characters are counted at once.
+        if (unit < 0x300) {
+            ++width;
+            continue;
+        }
+        char32_t c = unit;
+        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(unit, text[++i].unicode());
         const QChar::Category category = QChar::category(c);
         if (category != QChar::Mark_NonSpacing && category != QChar::Mark_Enclosing) ++width;
     }
