@@ -56,9 +56,9 @@ Session::Session(const Options& options, CliOutput& output)
 
 bool Session::load(const QStringList& unitWords)
 {
-    const DataFileReport main = unitWords.isEmpty() ? readMainDataFile(*catalogue_, config_)
-                                                    : readMainDataFileForUnits(*catalogue_, config_, unitWords);
-    if (!reportReader(main, config_.mainPath, QStringLiteral("--data"))) return false;
+    if (!reportReader(readMainDataFileForUnits(*catalogue_, config_, unitWords), config_.mainPath,
+                      QStringLiteral("--data")))
+        return false;
     if (!reportReader(readUserDataFile(*catalogue_, config_), config_.userPath, QStringLiteral("--user-data")))
         return false;
 

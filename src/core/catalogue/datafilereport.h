@@ -30,6 +30,13 @@ struct DataFileReport {
     bool readToEnd = true;  // false when a fatal error ended the reading
 
     bool isClean() const { return readToEnd && messages.isEmpty(); }
+    // The report of a file that could not be read at all.
+    static DataFileReport fatal(const QString& fileName, const QString& text)
+    {
+        DataFileReport report;
+        report.add(ReportSeverity::Fatal, fileName, 0, text);
+        return report;
+    }
     void add(ReportSeverity severity, const QString& fileName, int line, const QString& text)
     {
         messages.append({severity, fileName, line, text});

@@ -166,12 +166,7 @@ private:
 // The main file's bytes, or the report of why there are none.
 std::variant<QByteArray, DataFileReport> mainFileBytes(const DataFileConfig& config)
 {
-    DataFileReport report;
-    FileReportWriter writer(report, config.mainName);
-    const auto fail = [&](const QString& text) {
-        writer.addFileMessage(ReportSeverity::Fatal, 0, text);
-        return report;
-    };
+    const auto fail = [&](const QString& text) { return DataFileReport::fatal(config.mainName, text); };
     DataFileBytes read = readDataFileBytes(config.mainPath);
     switch (read.status) {
         case DataFileBytes::Status::Missing: return fail(readermessages::fileMissing(config.mainName));
@@ -195,12 +190,7 @@ void countBuiltinUnits(UnitCatalogue& catalogue)
 
 DataFileReport readMainDataFile(UnitCatalogue& catalogue, const DataFileConfig& config)
 {
-    std::variant<QByteArray, DataFileReport> read = mainFileBytes(config);
-    if (DataFileReport* failed = std::get_if<DataFileReport>(&read)) {
-        catalogue.clearNamesAndCounts();
-        return *failed;
-    }
-    return readMainDataBytes(catalogue, config, std::get<QByteArray>(read));
+    return readMainDataFileForUnits(catalogue, config, {});
 }
 
 DataFileReport readMainDataFileForUnits(UnitCatalogue& catalogue, const DataFileConfig& config,
@@ -212,6 +202,7 @@ DataFileReport readMainDataFileForUnits(UnitCatalogue& catalogue, const DataFile
         return *failed;
     }
     const QByteArray& bytes = std::get<QByteArray>(read);
+    if (words.isEmpty()) return readMainDataBytes(catalogue, config, bytes);
     if (std::optional<DataFileReport> quick = readMainDataTopicsNaming(catalogue, config, bytes, words))
         return *quick;
     return readMainDataBytes(catalogue, config, bytes);
@@ -219,16 +210,13 @@ DataFileReport readMainDataFileForUnits(UnitCatalogue& catalogue, const DataFile
 
 DataFileReport readMainDataBytes(UnitCatalogue& catalogue, const DataFileConfig& config, const QByteArray& bytes)
 {
-    DataFileReport report;
-    FileReportWriter writer(report, config.mainName);
-    const auto fail = [&](const QString& text) {
-        writer.addFileMessage(ReportSeverity::Fatal, 0, text);
-        return report;
-    };
     catalogue.clearNamesAndCounts();
     const DecodedText decoded = decodeDataFile(bytes);
     if (!decoded.unreadableEncoding.isEmpty())
-        return fail(readermessages::unreadableEncoding(config.mainName, decoded.unreadableEncoding));
+        return DataFileReport::fatal(config.mainName,
+                                     readermessages::unreadableEncoding(config.mainName, decoded.unreadableEncoding));
+    DataFileReport report;
+    FileReportWriter writer(report, config.mainName);
     catalogue.mainFileEncoding = decoded.encoding;
     if (decoded.invalidUtf8Line > 0)
         writer.addFileMessage(ReportSeverity::Warning, decoded.invalidUtf8Line,

@@ -16,7 +16,8 @@ namespace tolvarin {
 DataFileReport readMainDataFile(UnitCatalogue& catalogue, const DataFileConfig& config);
 // The same for a question about the units that the words name: when the file
 // is plain enough to be scanned, only the topics holding such units are read
-// (readMainDataTopicsNaming); any other file is read whole, with its messages.
+// (readMainDataTopicsNaming); any other file, and any file for no words, is
+// read whole, with its messages.
 DataFileReport readMainDataFileForUnits(UnitCatalogue& catalogue, const DataFileConfig& config,
                                         const QStringList& words);
 // The same for the file's bytes, already read.

@@ -103,14 +103,9 @@ void readUserLine(UnitCatalogue& catalogue, int lineNumber, QStringView line, Fi
 
 DataFileReport readUserDataFile(UnitCatalogue& catalogue, const DataFileConfig& config)
 {
-    DataFileReport report;
     const QString& name = config.userName;
-    FileReportWriter writer(report, name);
-    const auto fail = [&](const QString& text) {
-        writer.addFileMessage(ReportSeverity::Fatal, 0, text);
-        return report;
-    };
-    if (config.userPath.isEmpty()) return report;
+    const auto fail = [&](const QString& text) { return DataFileReport::fatal(name, text); };
+    if (config.userPath.isEmpty()) return {};
     const DataFileBytes read = readDataFileBytes(config.userPath);
     switch (read.status) {
         case DataFileBytes::Status::Missing:
@@ -124,16 +119,12 @@ DataFileReport readUserDataFile(UnitCatalogue& catalogue, const DataFileConfig& 
 
 DataFileReport readUserDataBytes(UnitCatalogue& catalogue, const DataFileConfig& config, const QByteArray& bytes)
 {
-    DataFileReport report;
     const QString& name = config.userName;
-    FileReportWriter writer(report, name);
-    const auto fail = [&](const QString& text) {
-        writer.addFileMessage(ReportSeverity::Fatal, 0, text);
-        return report;
-    };
     const DecodedText decoded = decodeDataFile(bytes);
     if (!decoded.unreadableEncoding.isEmpty())
-        return fail(readermessages::unreadableEncoding(name, decoded.unreadableEncoding));
+        return DataFileReport::fatal(name, readermessages::unreadableEncoding(name, decoded.unreadableEncoding));
+    DataFileReport report;
+    FileReportWriter writer(report, name);
     catalogue.userFileEncoding = decoded.encoding;
     if (decoded.invalidUtf8Line > 0)
         writer.addFileMessage(ReportSeverity::Warning, decoded.invalidUtf8Line,
