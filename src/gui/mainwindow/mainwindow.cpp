@@ -437,7 +437,7 @@ void MainWindow::connectView()
     });
     connect(view_, &ConversionView::magnifierChanged, this, &MainWindow::refreshMagnifier);
     connect(view_, &ConversionView::unitsHidden, this, [this] {
-        navigator_->setUnits(unitListEntries(*catalogue_));
+        navigator_->setUnits([this] { return unitListEntries(*catalogue_); });
         navigator_->searchPanel()->refreshResults();
     });
 
@@ -478,7 +478,7 @@ void MainWindow::popup(Menu menu, const QPoint& globalPos)
 void MainWindow::reloadData()
 {
     showReport(reloadCatalogue(*catalogue_, dataConfig_), *messages_);
-    navigator_->setUnits(unitListEntries(*catalogue_));
+    navigator_->setUnits([this] { return unitListEntries(*catalogue_); });
     navigator_->searchPanel()->refreshResults();
     updateCounters();
     // A save in the data file editor reloads too; the caret stays where the user is.
@@ -493,7 +493,7 @@ void MainWindow::fillNavigator()
     QList<std::pair<int, QString>> user;
     for (int n : catalogue_->usedUserTopics()) user.append({kBuiltinTopicCount + n, catalogue_->title(kBuiltinTopicCount + n)});
     navigator_->setUserTopics(user);
-    navigator_->setUnits(unitListEntries(*catalogue_));
+    navigator_->setUnits([this] { return unitListEntries(*catalogue_); });
     updateCounters();
 }
 

@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QTabWidget>
 
+#include <functional>
+
 namespace tolvarin {
 
 class SearchPanel;
@@ -29,7 +31,8 @@ public:
     explicit NavigatorPanel(QWidget* parent = nullptr);
 
     QListWidget* topicList() const { return topics_; }
-    QListWidget* unitList() const { return units_; }
+    // The unit list, filled with the latest entries.
+    QListWidget* unitList();
     QListWidget* userList() const { return user_; }
     SearchPanel* searchPanel() const { return search_; }
 
@@ -37,7 +40,11 @@ public:
     // user topics in use.
     void setTopics(const QStringList& titles);
     void setUserTopics(const QList<std::pair<int, QString>>& topics);
-    void setUnits(const QList<UnitListEntry>& entries);
+    // The entries of the unit list come from the given source when the list
+    // is filled: at once while the panel is on screen or the list is the
+    // shown page; before that, after the panel's first paint, or when the
+    // list is shown or asked for.
+    void setUnits(std::function<QList<UnitListEntry>()> entries);
 
     // The slots of the user list, in list order.
     std::vector<int> userSlots() const;
@@ -80,11 +87,13 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     QListWidget* makeList(const QString& objectName);
     void placeSearchPanel();
+    void fillUnits();
     void fitIconGrid(QListWidget* list);
     void onRenamed(QListWidget* list, int row, const QString& title);
 
@@ -92,6 +101,8 @@ private:
     QListWidget* units_;
     QListWidget* user_;
     SearchPanel* search_;
+    std::function<QList<UnitListEntry>()> pendingUnits_;  // entries not yet in the unit list
+    bool fillQueued_ = false;
     bool renameJustEnded_ = false;
     bool changingPage_ = false;  // a page chosen by code, not by the user
 };

@@ -89,6 +89,19 @@ TEST_F(StartupTest, FirstStartIsReadable)
     }
 }
 
+// The all-units list is not needed for the first paint: it is filled after it.
+TEST_F(StartupTest, UnitListIsFilledAfterTheFirstPaint)
+{
+    auto window = makeWindow(messages);
+    ASSERT_TRUE(window->startUp());
+    const auto* units = window->navigator()->findChild<QListWidget*>(u("unitList"));
+    ASSERT_NE(units, nullptr);
+    EXPECT_EQ(units->count(), 0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_TRUE(QTest::qWaitFor([units] { return units->count() > 0; }));
+    EXPECT_EQ(units->count(), unitListEntries(window->catalogue()).size());
+}
+
 TEST_F(StartupTest, StoredStartTopicLevelAndPanels)
 {
     store("Start", "Tema", u("2"));
