@@ -177,29 +177,13 @@ void NavigatorPanel::setUserTopics(const QList<std::pair<int, QString>>& topics)
 void NavigatorPanel::setUnits(std::function<QList<UnitListEntry>()> entries)
 {
     pendingUnits_ = std::move(entries);
-    // Sorting and filling a thousand names would hold up the first paint of
-    // the window; the list is not in view then.
-    if (isVisible() || currentIndex() == int(Page::Units)) fillUnits();
+    if (currentIndex() == int(Page::Units)) fillUnits();
 }
 
 QListWidget* NavigatorPanel::unitList()
 {
     fillUnits();
     return units_;
-}
-
-void NavigatorPanel::paintEvent(QPaintEvent* event)
-{
-    QTabWidget::paintEvent(event);
-    if (!pendingUnits_ || fillQueued_) return;
-    fillQueued_ = true;  // after this paint has reached the screen
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            fillQueued_ = false;
-            fillUnits();
-        },
-        Qt::QueuedConnection);
 }
 
 void NavigatorPanel::fillUnits()

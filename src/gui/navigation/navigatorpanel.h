@@ -41,9 +41,9 @@ public:
     void setTopics(const QStringList& titles);
     void setUserTopics(const QList<std::pair<int, QString>>& topics);
     // The entries of the unit list come from the given source when the list
-    // is filled: at once while the panel is on screen or the list is the
-    // shown page; before that, after the panel's first paint, or when the
-    // list is shown or asked for.
+    // is filled: at once while it is the shown page, otherwise when it is
+    // shown or asked for. Sorting a thousand names in Czech order would
+    // otherwise hold up the start, and most runs never show the list.
     void setUnits(std::function<QList<UnitListEntry>()> entries);
 
     // The slots of the user list, in list order.
@@ -87,7 +87,6 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -102,7 +101,6 @@ private:
     QListWidget* user_;
     SearchPanel* search_;
     std::function<QList<UnitListEntry>()> pendingUnits_;  // entries not yet in the unit list
-    bool fillQueued_ = false;
     bool renameJustEnded_ = false;
     bool changingPage_ = false;  // a page chosen by code, not by the user
 };
