@@ -99,8 +99,6 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
                                   [this] { return commands_->action(Command::Preview)->isChecked(); }};
     print_ = new PrintCommand(std::move(printed), options.print, *messages_, this);
     connect(print_, &PrintCommand::dialogClosed, this, [this] { grid()->setFocus(); });
-    compact_ = new CompactView(*view_->model(), *messages_, locale_, panel_);
-    connect(compact_, &CompactView::closed, this, [this] { grid()->setFocus(); });
     connectCommands();
     buildAsViewCommands(options.clipboard);
     buildHelp(options.help);
@@ -234,6 +232,17 @@ void MainWindow::closeEvent(QCloseEvent* event)
 MainWindow::~MainWindow() = default;
 
 ConversionGrid* MainWindow::grid() const { return panel_->grid(); }
+
+// Tolvarin Lite is made when it is first opened, so that the start does not wait for it.
+CompactView* MainWindow::compactView()
+{
+    if (!compact_) {
+        compact_ = new CompactView(*view_->model(), *messages_, locale_, panel_);
+        connect(compact_, &CompactView::closed, this, [this] { grid()->setFocus(); });
+    }
+    return compact_;
+}
+
 InfoLineLabel* MainWindow::infoLine() const { return panel_->infoLine(); }
 
 void MainWindow::buildClientArea()
@@ -346,7 +355,7 @@ void MainWindow::runCommand(Command command)
         case Command::RecordPause: recording_->pause(); break;
         case Command::RecordStart: recording_->resume(); break;
         case Command::RecordStop: recording_->stop(); break;
-        case Command::CompactView: compact_->open(); break;
+        case Command::CompactView: compactView()->open(); break;
         case Command::Print: print_->print(); break;
         case Command::EditMainFile: editor_->open(DataFileKind::Main); break;
         case Command::EditUserFile: editor_->open(DataFileKind::User); break;
@@ -437,7 +446,7 @@ void MainWindow::connectView()
     });
     connect(view_, &ConversionView::magnifierChanged, this, &MainWindow::refreshMagnifier);
     connect(view_, &ConversionView::unitsHidden, this, [this] {
-        navigator_->setUnits(unitListEntries(*catalogue_));
+        navigator_->setUnits([this] { return unitListEntries(*catalogue_); });
         navigator_->searchPanel()->refreshResults();
     });
 
@@ -478,7 +487,7 @@ void MainWindow::popup(Menu menu, const QPoint& globalPos)
 void MainWindow::reloadData()
 {
     showReport(reloadCatalogue(*catalogue_, dataConfig_), *messages_);
-    navigator_->setUnits(unitListEntries(*catalogue_));
+    navigator_->setUnits([this] { return unitListEntries(*catalogue_); });
     navigator_->searchPanel()->refreshResults();
     updateCounters();
     // A save in the data file editor reloads too; the caret stays where the user is.
@@ -493,7 +502,7 @@ void MainWindow::fillNavigator()
     QList<std::pair<int, QString>> user;
     for (int n : catalogue_->usedUserTopics()) user.append({kBuiltinTopicCount + n, catalogue_->title(kBuiltinTopicCount + n)});
     navigator_->setUserTopics(user);
-    navigator_->setUnits(unitListEntries(*catalogue_));
+    navigator_->setUnits([this] { return unitListEntries(*catalogue_); });
     updateCounters();
 }
 
@@ -935,7 +944,7 @@ void MainWindow::buildDataFileEditor(EditorDialogs* dialogs)
         clipboardCommands_->setDataEditorShown(editing);
         if (editing) {
             recording_->stop();
-            compact_->closeView();
+            if (compact_) compact_->closeView();
         }
         relayout();
     };

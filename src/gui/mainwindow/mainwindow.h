@@ -138,7 +138,7 @@ public:
     NavigatorPanel* navigator() const { return navigator_; }
     ConversionPanel* conversionPanel() const { return panel_; }
     SplitterBar* splitter() const { return splitter_; }
-    CompactView* compactView() const { return compact_; }
+    CompactView* compactView();  // made when first used
     const UnitCatalogue& catalogue() const { return *catalogue_; }
 
     // ---- Aktuální jako, clipboard and prefixes ----

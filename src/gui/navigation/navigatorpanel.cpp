@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace tolvarin {
 
@@ -142,6 +143,7 @@ NavigatorPanel::NavigatorPanel(QWidget* parent)
         emit pageChosen(Page(index));
     });
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == int(Page::Units)) fillUnits();
         if (!changingPage_ && index >= 0) emit pageChosen(Page(index));
     });
 }
@@ -172,8 +174,22 @@ void NavigatorPanel::setUserTopics(const QList<std::pair<int, QString>>& topics)
     for (const auto& [slot, title] : topics) user_->addItem(topicItem(slot, title, QStringLiteral("User")));
 }
 
-void NavigatorPanel::setUnits(const QList<UnitListEntry>& entries)
+void NavigatorPanel::setUnits(std::function<QList<UnitListEntry>()> entries)
 {
+    pendingUnits_ = std::move(entries);
+    if (currentIndex() == int(Page::Units)) fillUnits();
+}
+
+QListWidget* NavigatorPanel::unitList()
+{
+    fillUnits();
+    return units_;
+}
+
+void NavigatorPanel::fillUnits()
+{
+    if (!pendingUnits_) return;
+    const QList<UnitListEntry> entries = std::exchange(pendingUnits_, nullptr)();
     // Czech order ("ch" after "h"); one sort key per name is much cheaper than
     // asking the collator at every comparison of a thousand names.
     static const QCollator collator(QLocale(QLocale::Czech, QLocale::CzechRepublic));

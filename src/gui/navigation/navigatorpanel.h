@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QTabWidget>
 
+#include <functional>
+
 namespace tolvarin {
 
 class SearchPanel;
@@ -29,7 +31,8 @@ public:
     explicit NavigatorPanel(QWidget* parent = nullptr);
 
     QListWidget* topicList() const { return topics_; }
-    QListWidget* unitList() const { return units_; }
+    // The unit list, filled with the latest entries.
+    QListWidget* unitList();
     QListWidget* userList() const { return user_; }
     SearchPanel* searchPanel() const { return search_; }
 
@@ -37,7 +40,11 @@ public:
     // user topics in use.
     void setTopics(const QStringList& titles);
     void setUserTopics(const QList<std::pair<int, QString>>& topics);
-    void setUnits(const QList<UnitListEntry>& entries);
+    // The entries of the unit list come from the given source when the list
+    // is filled: at once while it is the shown page, otherwise when it is
+    // shown or asked for. Sorting a thousand names in Czech order would
+    // otherwise hold up the start, and most runs never show the list.
+    void setUnits(std::function<QList<UnitListEntry>()> entries);
 
     // The slots of the user list, in list order.
     std::vector<int> userSlots() const;
@@ -85,6 +92,7 @@ protected:
 private:
     QListWidget* makeList(const QString& objectName);
     void placeSearchPanel();
+    void fillUnits();
     void fitIconGrid(QListWidget* list);
     void onRenamed(QListWidget* list, int row, const QString& title);
 
@@ -92,6 +100,7 @@ private:
     QListWidget* units_;
     QListWidget* user_;
     SearchPanel* search_;
+    std::function<QList<UnitListEntry>()> pendingUnits_;  // entries not yet in the unit list
     bool renameJustEnded_ = false;
     bool changingPage_ = false;  // a page chosen by code, not by the user
 };

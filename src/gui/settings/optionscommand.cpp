@@ -27,15 +27,22 @@ OptionsCommand::OptionsCommand(MainWindow& window, MessageSink& messages, const 
         services = ownServices_.get();
     }
     services_ = services;
-    dialog_ = new OptionsDialog(messages_, *services, locale_, &window_);
-    connect(dialog_, &OptionsDialog::resetStatisticsRequested, this, &OptionsCommand::resetUsage);
+}
+
+OptionsDialog* OptionsCommand::dialog()
+{
+    if (!dialog_) {
+        dialog_ = new OptionsDialog(messages_, *services_, locale_, &window_);
+        connect(dialog_, &OptionsDialog::resetStatisticsRequested, this, &OptionsCommand::resetUsage);
+    }
+    return dialog_;
 }
 
 OptionsCommand::~OptionsCommand() = default;
 
 void OptionsCommand::open()
 {
-    dialog_->setStartTopics(window_.builtinTopicTitles());
+    dialog()->setStartTopics(window_.builtinTopicTitles());
     run(windowValues());
 }
 
@@ -43,7 +50,7 @@ void OptionsCommand::openForSetup()
 {
     QStringList titles;
     for (int n = 1; n <= kBuiltinTopicCount; ++n) titles << storedBuiltinTitle(window_.lifecycle().store(), n);
-    dialog_->setStartTopics(titles);
+    dialog()->setStartTopics(titles);
     run(optionsFromSettings(window_.lifecycle().settings()));
 }
 
@@ -69,7 +76,7 @@ OptionsValues OptionsCommand::windowValues() const
 
 void OptionsCommand::run(const OptionsValues& opened)
 {
-    dialog_->setValues(opened);
+    dialog()->setValues(opened);
     showStatistics();
     dialog_->setResult(QDialog::Rejected);
     services_->runModal(*dialog_);
@@ -83,7 +90,7 @@ void OptionsCommand::showStatistics()
 {
     Lifecycle& lifecycle = window_.lifecycle();
     lifecycle.settings().conversionCount = window_.conversionCount();
-    dialog_->setStatistics(statisticsDisplay(lifecycle.store(), lifecycle.settings(), lifecycle.clock(), locale_));
+    dialog()->setStatistics(statisticsDisplay(lifecycle.store(), lifecycle.settings(), lifecycle.clock(), locale_));
 }
 
 // "Vymazat": written at once, whatever the dialog's end.

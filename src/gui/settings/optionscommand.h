@@ -33,7 +33,8 @@ public:
     // start topics named as stored.
     void openForSetup();
 
-    OptionsDialog* dialog() const { return dialog_; }
+    // Made at its first use, so that the start does not wait for it.
+    OptionsDialog* dialog();
 
 private:
     void run(const OptionsValues& opened);

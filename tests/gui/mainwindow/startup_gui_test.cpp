@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTabBar>
 
 using namespace tolvarin;
 using tolvarin::test::u;
@@ -87,6 +88,19 @@ TEST_F(StartupTest, FirstStartIsReadable)
         EXPECT_GE(panel->width(), panel->sizeHint().width()) << panel->text().toStdString();
         EXPECT_LE(panel->geometry().right(), window->statusBar()->width()) << panel->text().toStdString();
     }
+}
+
+// The all-units list is sorted and filled when it is first shown, not at the start.
+TEST_F(StartupTest, UnitListIsFilledWhenFirstShown)
+{
+    auto window = makeWindow(messages);
+    ASSERT_TRUE(window->startUp());
+    const auto* units = window->navigator()->findChild<QListWidget*>(u("unitList"));
+    ASSERT_NE(units, nullptr);
+    EXPECT_EQ(units->count(), 0);
+    QTabBar* tabs = window->navigator()->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(int(NavigatorPanel::Page::Units)).center());
+    EXPECT_EQ(units->count(), unitListEntries(window->catalogue()).size());
 }
 
 TEST_F(StartupTest, StoredStartTopicLevelAndPanels)

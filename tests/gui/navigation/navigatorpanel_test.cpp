@@ -19,7 +19,7 @@ TEST(NavigatorUnitList, CzechAlphabeticalOrder)
     const char* names[] = {"chlast", "čárka", "hodina", "cent", "Ímperiální", "zrno", "icí"};
     QList<UnitListEntry> entries;
     for (int i = 0; i < 7; ++i) entries.append({u(names[i]), QStringLiteral("Delka"), unitTag(1, i + 1)});
-    panel.setUnits(entries);
+    panel.setUnits([entries] { return entries; });
     QStringList shown;
     for (int i = 0; i < panel.unitList()->count(); ++i) shown << panel.unitList()->item(i)->text();
     // "č" follows "c", and "ch" is its own letter after "h".
