@@ -28,7 +28,7 @@ packages=(
 # The fuzz build alone needs clang and its libFuzzer and sanitizer runtimes.
 [ "$action" = "fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)
 # The comparison scripts of bench/ time whole processes.
-[ "$action" = "bench" ] && packages+=(hyperfine units linux-perf time xvfb xdotool convertall)
+[ "$action" = "bench" ] && packages+=(hyperfine units linux-perf time xvfb xdotool convertall libx11-dev libxdamage-dev)
 
 install_missing() {
   local missing=()
