@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTimer>
 
 namespace tolvarin {
 
@@ -106,7 +107,6 @@ bool Lifecycle::startUp(const QStringList& arguments)
     }
 
     countLaunch(*store_, settings_);
-    reportFailedWrite(QString());
 
     window_.loadData(settings_);
     applyTitles();
@@ -116,6 +116,9 @@ bool Lifecycle::startUp(const QStringList& arguments)
     restorePlacement();
     window_.openStartTopic(settings_.startTopic, settings_.unitLevel);
     window_.unsetCursor();
+    // The launch is counted on disk once the window is painted: the write
+    // takes milliseconds that the first paint need not wait for.
+    QTimer::singleShot(0, &window_, [this] { reportFailedWrite(QString()); });
     return true;
 }
 
