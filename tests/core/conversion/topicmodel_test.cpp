@@ -152,6 +152,10 @@ TEST(TopicModel, TemperatureScalesAndAbsoluteZero)
             EXPECT_EQ(outcome.summary, localText(c.summary, *locale)) << where(*locale, c.name);
         }
     }
+    // Its formulas go by the row: no row of it is marked or hidden.
+    OpenTopic topic(kTemperatureSlot, temperatureUnits(), kCzech, kDouble);
+    topic->setMarkingOn(true);
+    EXPECT_FALSE(topic->toggleMark(0) || topic->hideRowsOutside(0, 1));
 }
 
 // Plane angle: the degree row gives the degrees, minutes and seconds and the
