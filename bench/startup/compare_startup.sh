@@ -8,7 +8,7 @@
 #   bench/startup/compare_startup.sh [BUILD_DIR] [ROUNDS] [SETTLE_MS]
 #
 # BUILD_DIR is a Release tree configured with TOLVARIN_BENCH on (default
-# build-rel); it holds tolvarin, bench_bare_window and bench_first_paint_probe
+# build-release, what scripts/build.sh bench makes); it holds tolvarin, bench_bare_window and bench_first_paint_probe
 # (built when the X11 DAMAGE headers, libxdamage-dev, are there). Without a
 # display the script runs itself under xvfb-run at 1280x800x24.
 #
@@ -21,7 +21,7 @@ set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 fi
-build=$(realpath "${1:-build-rel}")
+build=$(realpath "${1:-build-release}")
 rounds=${2:-15}
 settle=${3:-1000}
 probe=$build/bin/bench_first_paint_probe
