@@ -165,9 +165,15 @@ TEST_F(MainWindowTest, PopUpMenusOfTheWindow)
 
 TEST_F(MainWindowTest, InformationLineIsNeverStale)
 {
-    topic(16)->trigger();  // temperatures write their summary like every topic
+    // Temperatures write their summary like every topic, and it replaces the
+    // red absolute-zero warning in the usual colour.
+    topic(16)->trigger();
+    typeInto(1, QStringLiteral("-300"));
+    EXPECT_EQ(info(), u("Teplota pod 0 K teoreticky neexistuje."));
+    EXPECT_EQ(window->infoLine()->palette().color(QPalette::WindowText), QColor(Qt::red));
     typeInto(1, QStringLiteral("20"));
     EXPECT_EQ(info(), u(" °C: 20,00 °C = 293,15 K "));
+    EXPECT_NE(window->infoLine()->palette().color(QPalette::WindowText), QColor(Qt::red));
 
     topic(1)->trigger();
     typeInto(1, QStringLiteral("5"));
