@@ -77,11 +77,7 @@ protected:
         c.fontSize->setValue(points);
         c.ok->click();
     }
-    QString outputFile() const
-    {
-        QFile file(window->printing()->outputFile().path());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : u("(none)");
-    }
+    QString outputFile() const { return QString::fromUtf8(fileBytes(window->printing()->outputFile().path())); }
     QString pdfText() const
     {
         QProcess process;
