@@ -14,50 +14,18 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
-#include <functional>
-
 using namespace tolvarin;
 using tolvarin::test::u;
 
 namespace {
 
-// The user at the dialog: the choosers give what the test set, and the modal
-// loop is the test's own steps. A dialog left open is closed by Storno.
-class UserAtDialog : public OptionsDialogServices {
-public:
-    std::optional<QString> chooseDataFile(QWidget*, const QString&) override { return file; }
-    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return colour; }
-    void runModal(QDialog& dialog) override
-    {
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        if (steps) steps(static_cast<OptionsDialog&>(dialog));
-        if (dialog.isVisible()) dialog.reject();
-    }
-
-    std::optional<QString> file;
-    std::optional<QColor> colour;
-    std::function<void(OptionsDialog&)> steps;
-};
-
 class OptionsTest : public test::MainWindowTest {
 protected:
-    void adjustOptions(MainWindowOptions& options) override { options.optionsServices = &user; }
-
-    // Opens "Možnosti" with its command; the steps run while it is shown.
-    void openOptions(std::function<void(OptionsDialog&)> steps)
-    {
-        user.steps = std::move(steps);
-        action(Command::Options)->trigger();
-    }
     QString stored(const char* section, const char* key)
     {
         return window->lifecycle().store().readText(QString::fromLatin1(section), QString::fromLatin1(key),
                                                     u("<none>"));
     }
-
-    UserAtDialog user;
 };
 
 TEST_F(OptionsTest, NumberBoxesTakeWholeNumbersOfTheirRange)
@@ -96,7 +64,7 @@ TEST_F(OptionsTest, StornoCloseAndEscapeRestoreTheChosenFile)
 {
     const QString other = folder.writeLines(u("Jiný.tvd"), test::mainTestFile());
     const QString mainPath = QDir(folder.path(QString())).filePath(u("Tolvar.tvd"));
-    user.file = other;
+    optionsUser.file = other;
     const std::function<void(OptionsDialog&)> ways[] = {
         [](OptionsDialog& d) { QTest::mouseClick(d.cancelButton(), Qt::LeftButton); },
         [](OptionsDialog& d) { d.close(); },
@@ -203,7 +171,7 @@ TEST_F(OptionsTest, StoredColourStaysUnlessPicked)
     } cases[] = {{false, &OptionsDialog::okButton, "-2147483634"},  // the system highlight
                  {true, &OptionsDialog::cancelButton, "-2147483634"},
                  {true, &OptionsDialog::okButton, "255"}};
-    user.colour = QColor(255, 0, 0);
+    optionsUser.colour = QColor(255, 0, 0);
     for (const auto& c : cases) {
         openOptions([&](OptionsDialog& dialog) {
             if (c.pick) QTest::mouseClick(dialog.colourButton(), Qt::LeftButton);
@@ -244,7 +212,7 @@ TEST(OptionsSetup, SetupStartKeepsTheStartTopicAndLevel)
     folder.writeLines(u("Tolvar.tvd"), test::mainTestFile());
     RecordingMessageSink messages;
     MainWindowOptions options = test::testWindowOptions(folder, QLocale(QLocale::Czech), &messages);
-    UserAtDialog user;
+    test::OptionsAtHand user;
     options.optionsServices = &user;
     {
         SettingsStore store(options.settingsFile);
