@@ -6,7 +6,6 @@
 #include "navigation/navigatorpanel.h"
 #include "support/windowfixture.h"
 
-#include <QItemSelectionModel>
 #include <QListWidget>
 
 using namespace tolvarin;
