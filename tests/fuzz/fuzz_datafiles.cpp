@@ -23,7 +23,7 @@
 #include "catalogue/userfilereader.h"
 #include "fuzzinput.h"
 
-#include <cmath>
+#include <algorithm>
 #include <memory>
 
 using namespace tolvarin;
@@ -40,23 +40,16 @@ struct ReferenceLines {
 ReferenceLines referenceLines(const QString& text)
 {
     ReferenceLines out;
-    QString line;
+    qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            out.lines << line;
-            out.ends << LineEnd::CrLf;
-            line.clear();
-            ++i;
-        } else if (c == u'\r' || c == u'\n') {
-            out.lines << line;
-            out.ends << (c == u'\r' ? LineEnd::Cr : LineEnd::Lf);
-            line.clear();
-        } else {
-            line += c;
-        }
+        if (text[i] != u'\r' && text[i] != u'\n') continue;
+        const bool crLf = text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
+        out.lines << text.mid(start, i - start);
+        out.ends << (crLf ? LineEnd::CrLf : text[i] == u'\r' ? LineEnd::Cr : LineEnd::Lf);
+        start = i + 1 + crLf;
+        i += crLf;
     }
-    out.lines << line;
+    out.lines << text.mid(start);
     out.ends << LineEnd::None;
     return out;
 }
@@ -70,13 +63,17 @@ QStringList readerLines(const ReferenceLines& reference)
     return lines;
 }
 
-bool hasControls(const QString& text, bool lineEndsAllowed)
+bool hasControls(const QString& text, bool lineEndsAllowed = false)
 {
-    for (QChar c : text) {
-        if (lineEndsAllowed && (c == u'\r' || c == u'\n')) continue;
-        if (isControlCharacter(c)) return true;
-    }
-    return false;
+    return std::any_of(text.begin(), text.end(), [&](QChar c) {
+        return isControlCharacter(c) && !(lineEndsAllowed && (c == u'\r' || c == u'\n'));
+    });
+}
+
+bool sameUnit(const Unit& x, const Unit& y)
+{
+    return x.name == y.name && x.symbol == y.symbol && x.info == y.info && x.level == y.level &&
+           sameBits(x.coefficient, y.coefficient);
 }
 
 struct Reading {
@@ -100,18 +97,16 @@ void checkCatalogue(const Reading& r, int mainLines, int userLines)
         for (int row = 1; row <= c.count(slot); ++row) {
             const Unit& unit = c.unit(slot, row);
             const std::string where = std::to_string(slot) + "-" + std::to_string(row);
-            FUZZ_CHECK(std::isfinite(unit.coefficient), where);
-            FUZZ_CHECK(unit.coefficient == 0.0 || std::isnormal(unit.coefficient),
+            const bool builtin = slot <= kBuiltinTopicCount;
+            FUZZ_CHECK((std::isnormal(unit.coefficient) || (builtin && unit.coefficient == 0.0)) &&
+                           (!builtin || !unit.name.isEmpty()),
                        where + " " + shown(unit.coefficient));
-            if (slot <= kBuiltinTopicCount) FUZZ_CHECK(!unit.name.isEmpty(), where);
-            if (slot > kBuiltinTopicCount) FUZZ_CHECK(unit.coefficient != 0.0, where);
-            FUZZ_CHECK(
-                !hasControls(unit.name, false) && !hasControls(unit.symbol, false) && !hasControls(unit.info, false),
-                where + " " + shown(unit.name + u'|' + unit.symbol + u'|' + unit.info));
+            FUZZ_CHECK(!hasControls(unit.name) && !hasControls(unit.symbol) && !hasControls(unit.info),
+                       where + " " + shown(unit.name + u'|' + unit.symbol + u'|' + unit.info));
         }
     }
     for (int n = 1; n <= kMaxUserTopics; ++n)
-        FUZZ_CHECK(!hasControls(c.userTitleFromFile(n), false), shown(c.userTitleFromFile(n)));
+        FUZZ_CHECK(!hasControls(c.userTitleFromFile(n)), shown(c.userTitleFromFile(n)));
 
     // Per file: the UTF-8 note, five bad lines of up to three messages, the
     // sum of the others and the message that ends the reading.
@@ -131,13 +126,8 @@ bool sameCatalogue(const UnitCatalogue& a, const UnitCatalogue& b)
 {
     for (int slot = 0; slot <= kLastSlot; ++slot) {
         if (a.count(slot) != b.count(slot)) return false;
-        for (int row = 0; row <= a.count(slot); ++row) {
-            const Unit& x = a.unit(slot, row);
-            const Unit& y = b.unit(slot, row);
-            if (x.name != y.name || x.symbol != y.symbol || x.info != y.info || x.level != y.level ||
-                std::memcmp(&x.coefficient, &y.coefficient, sizeof(double)) != 0)
-                return false;
-        }
+        for (int row = 0; row <= a.count(slot); ++row)
+            if (!sameUnit(a.unit(slot, row), b.unit(slot, row))) return false;
     }
     for (int n = 0; n <= kMaxUserTopics; ++n)
         if (a.userTopicUsed(n) != b.userTopicUsed(n) || a.userTitleFromFile(n) != b.userTitleFromFile(n)) return false;
@@ -163,19 +153,14 @@ void checkQuickRead(const DataFileConfig& config, const QByteArray& main, uint8_
     for (int slot = 1; slot <= kBuiltinTopicCount; ++slot) {
         bool named = false;
         for (int row = 1; row <= whole->count(slot); ++row)
-            named = named || words.contains(whole->unit(slot, row).symbol) ||
-                    words.contains(whole->unit(slot, row).name);
+            named =
+                named || words.contains(whole->unit(slot, row).symbol) || words.contains(whole->unit(slot, row).name);
         const std::string where = "topic " + std::to_string(slot);
         const int count = quick->count(slot);
         FUZZ_CHECK(named ? count == whole->count(slot) : count == 0 || count == whole->count(slot),
                    where + " has " + std::to_string(count) + " units");
-        for (int row = 1; row <= quick->count(slot); ++row) {
-            const Unit& x = quick->unit(slot, row);
-            const Unit& y = whole->unit(slot, row);
-            FUZZ_CHECK(x.name == y.name && x.symbol == y.symbol && x.info == y.info && x.level == y.level &&
-                           std::memcmp(&x.coefficient, &y.coefficient, sizeof(double)) == 0,
-                       where + " row " + std::to_string(row) + " " + shown(x.name));
-        }
+        for (int row = 1; row <= quick->count(slot); ++row)
+            FUZZ_CHECK(sameUnit(quick->unit(slot, row), whole->unit(slot, row)), where + " row " + std::to_string(row));
     }
 }
 
@@ -192,8 +177,8 @@ int checkText(const QByteArray& bytes)
     const EditedDataFile edited = splitDataFile(bytes);
     FUZZ_CHECK(edited.lines == reference.lines && edited.lineEnds == reference.ends, "splitDataFile");
     if (decoded.invalidUtf8Line > 0) {
-        FUZZ_CHECK(decoded.encoding != TextEncoding::Windows1250, "invalid UTF-8 in a Windows-1250 file");
-        FUZZ_CHECK(decoded.text.contains(QChar::ReplacementCharacter), "no U+FFFD for invalid UTF-8");
+        FUZZ_CHECK(decoded.encoding != TextEncoding::Windows1250 && decoded.text.contains(QChar::ReplacementCharacter),
+                   "invalid UTF-8 read as Windows-1250 or without U+FFFD");
         return lines;
     }
     // Decoded without loss: the same bytes again, and an unedited save is the file.
@@ -234,19 +219,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes = in.rest();
 
     DataFileConfig config;
-    config.locale = options & 4 ? czech() : english();
+    config.locale = localeFor(options & 4);
     config.level = UnitLevel((options >> 3) & 3);
     config.userPath = QStringLiteral("User.tvd");
-    QByteArray main = kMainFile;
-    QByteArray user;
-    switch (options & 3) {
-        case 0: main = bytes; break;
-        case 1: user = bytes; break;
-        default:
-            main = bytes.left(bytes.size() / 2);
-            user = bytes.mid(bytes.size() / 2);
-            break;
-    }
+    // The bytes are the main file, the user file, or both halves.
+    const int which = options & 3;
+    const qsizetype half = which >= 2 ? bytes.size() / 2 : which == 0 ? bytes.size() : 0;
+    const QByteArray main = which == 1 ? kMainFile : bytes.left(half);
+    const QByteArray user = which == 0 ? QByteArray() : bytes.mid(half);
     const int mainLines = checkText(main);
     const int userLines = checkText(user);
     const Reading reading = readFiles(config, main, user);

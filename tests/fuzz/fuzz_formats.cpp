@@ -18,32 +18,8 @@
 #include "conversion/entryreading.h"
 #include "fuzzinput.h"
 
-#include <cmath>
-#include <cstring>
-
 using namespace tolvarin;
 using namespace tolvarin::fuzz;
-
-namespace {
-
-bool sameBits(double a, double b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-bool namesNoNumber(const QString& text)
-{
-    return text.contains(QLatin1String("inf"), Qt::CaseInsensitive) ||
-           text.contains(QLatin1String("nan"), Qt::CaseInsensitive);
-}
-
-// |read - value| within a relative and an absolute allowance.
-bool near(double read, double value, double relative, double absolute)
-{
-    return std::fabs(read - value) <= relative * std::fabs(value) + absolute;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -51,53 +27,44 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const uint8_t options = in.byte();
     const int places = in.integer(-1, 12);
     const double value = in.anyDouble();
-    const QLocale& locale = options & 4 ? czech() : english();
+    const QLocale& locale = localeFor(options & 4);
     DisplayFormat format;
     format.mode = precisionModeFromIndex(options & 3);
     format.fixedPattern = fixedDecimalsPattern(places);
     const std::string what =
         shown(value) + " mode " + std::to_string(options & 3) + " places " + std::to_string(places);
 
+    const bool fixed = format.mode == PrecisionMode::Fixed && places >= 0;  // to its places
     const Result<QString> text = formatValue(value, format, locale);
     if (!text.ok()) {
-        const bool canFail =
-            format.mode != PrecisionMode::Single && !(format.mode == PrecisionMode::Fixed && places >= 0);
+        const bool canFail = format.mode != PrecisionMode::Single && !fixed;
         FUZZ_CHECK(!std::isfinite(value) || (canFail && std::fabs(value) >= 1.795e308), what);
     } else {
         const QString& shownText = text.value();
-        FUZZ_CHECK(std::isfinite(value), what);
-        FUZZ_CHECK(!shownText.isEmpty() && !namesNoNumber(shownText), what + ": " + shown(shownText));
         const Result<QString> again = formatValue(value, format, locale);
-        FUZZ_CHECK(again.ok() && again.value() == shownText, what);
-
+        FUZZ_CHECK(std::isfinite(value) && !shownText.isEmpty() && !namesNoNumber(shownText) && again.ok() &&
+                       again.value() == shownText,
+                   what + ": " + shown(shownText));
+        // The double mode (and the fixed one without places) reads back to the
+        // 15-digit value bit for bit; the single mode to seven digits (of the
+        // single, or of the double beyond its range), the scientific one to three.
         const std::optional<double> read = regionalReading(shownText, locale);
-        FUZZ_CHECK(read.has_value(), what + ": " + shown(shownText) + " does not read back");
-        const double r = *read;
-        const std::string readWhat = what + ": " + shown(shownText) + " reads " + shown(r);
-        switch (format.mode) {
-            case PrecisionMode::Single:  // seven digits of the single (or of the double beyond its range)
-                FUZZ_CHECK(near(r, value, 6e-7, 0.0), readWhat);
-                break;
-            case PrecisionMode::Scientific: FUZZ_CHECK(near(r, value, 5e-3, 0.0), readWhat); break;
-            case PrecisionMode::Fixed:
-                if (places >= 0) {
-                    FUZZ_CHECK(near(r, value, 1e-15, 0.5 * std::pow(10.0, -places)), readWhat);
-                    break;
-                }
-                [[fallthrough]];
-            case PrecisionMode::Double: {
-                const std::optional<double> kept = doubleTextValue(value);
-                FUZZ_CHECK(kept && sameBits(r, *kept == 0.0 ? 0.0 : *kept), readWhat);
-                break;
-            }
-        }
+        const std::optional<double> kept = doubleTextValue(value);
+        const bool exact = format.mode == PrecisionMode::Double || (format.mode == PrecisionMode::Fixed && !fixed);
+        const double relative = format.mode == PrecisionMode::Single       ? 6e-7
+                                : format.mode == PrecisionMode::Scientific ? 5e-3
+                                                                           : 1e-15;
+        FUZZ_CHECK(read && (exact ? kept && sameBits(*read, *kept == 0.0 ? 0.0 : *kept)
+                                  : near(*read, value, relative, fixed ? 0.5 * std::pow(10.0, -places) : 0.0)),
+                   what + ": " + shown(shownText) + " reads " + shown(read.value_or(0)));
     }
 
     if (std::isfinite(value)) {
         const QString grouped = groupedText(value, locale);
         const TypedNumber read = readTypedNumber(grouped, locale);
-        FUZZ_CHECK(!grouped.isEmpty() && !namesNoNumber(grouped), what);
-        FUZZ_CHECK(read.value && near(*read.value, value, 1e-15, 5e-10), what + ": " + shown(grouped));
+        FUZZ_CHECK(
+            !grouped.isEmpty() && !namesNoNumber(grouped) && read.value && near(*read.value, value, 1e-15, 5e-10),
+            what + ": " + shown(grouped));
     }
     return 0;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 // What every fuzz target shares: reading typed values from libFuzzer's bytes,
-// the two locales, and the check that ends the run when a property fails.
+// the two locales, the comparisons, and the check that ends the run when a
+// property fails.
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +24,6 @@ public:
     uint8_t byte() { return position_ < size_ ? data_[position_++] : 0; }
     // An integer from low to high (both included).
     int integer(int low, int high) { return low + int(byte() % unsigned(high - low + 1)); }
-    bool flag() { return byte() & 1; }
     // Any bit pattern: infinities, NaNs, subnormals and -0 included.
     double anyDouble()
     {
@@ -47,21 +48,30 @@ private:
     size_t position_ = 0;
 };
 
-inline const QLocale& czech()
+// The Czech locale when the option bit is set, else the American one.
+inline const QLocale& localeFor(bool czech)
 {
-    static const QLocale locale(QLocale::Czech, QLocale::CzechRepublic);
-    return locale;
+    static const QLocale cs(QLocale::Czech, QLocale::CzechRepublic), en(QLocale::English, QLocale::UnitedStates);
+    return czech ? cs : en;
 }
 
-inline const QLocale& english()
+inline bool sameBits(double a, double b)
 {
-    static const QLocale locale(QLocale::English, QLocale::UnitedStates);
-    return locale;
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-inline const QLocale& anyLocale(FuzzInput& in)
+// |value - reference| within a relative and an absolute allowance.
+template <typename Real>
+bool near(double value, Real reference, Real relative, Real absolute = 0)
 {
-    return in.flag() ? czech() : english();
+    return std::fabs(Real(value) - reference) <= relative * std::fabs(reference) + absolute;
+}
+
+// A text that shows infinity or "not a number" instead of a value.
+inline bool namesNoNumber(const QString& text)
+{
+    return text.contains(QLatin1String("inf"), Qt::CaseInsensitive) ||
+           text.contains(QLatin1String("nan"), Qt::CaseInsensitive);
 }
 
 inline std::string shown(const QString& text)

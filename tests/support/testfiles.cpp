@@ -19,6 +19,12 @@ QString TestFolder::writeBytes(const QString& name, const QByteArray& bytes) con
     return full;
 }
 
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
 QStringList dataFileLines(const QString& path)
 {
     QFile file(path);

@@ -23,6 +23,9 @@ private:
     QTemporaryDir dir_;
 };
 
+// The bytes of a file; "(missing)" when it cannot be read.
+QByteArray fileBytes(const QString& path);
+
 // The lines of a UTF-8 test data file, without empty lines and the comment
 // lines that start with "#"; a line keeps every other character, blanks and
 // tabs included. Fails the test when the file cannot be read.

@@ -11,6 +11,7 @@
 #include "output/helpwindow.h"
 #include "settings/optionsdialog.h"
 #include "support/testfiles.h"
+#include "support/testtext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,15 +23,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace tolvarin::test {
-
-inline QString u(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // Types a value into a row's value cell as a user does: a double click
 // opens the editor, the text replaces its contents, Enter commits.
@@ -98,12 +95,26 @@ inline QStringList userTestFile()
             u("3|metr za sekundu na druhou|m/s²|1|"), u("3|gal|Gal|0.01|")};
 }
 
-// The options dialog closed at once by Storno: no window test waits on it.
-class ClosedOptionsDialog : public OptionsDialogServices {
+// The user at the options dialog: the choosers give what the test set, and
+// the modal loop is the test's own steps. Without steps the dialog closes at
+// once; a dialog the steps leave open is closed by Storno.
+class OptionsAtHand : public OptionsDialogServices {
 public:
-    std::optional<QString> chooseDataFile(QWidget*, const QString&) override { return std::nullopt; }
-    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return std::nullopt; }
-    void runModal(QDialog&) override {}
+    std::optional<QString> chooseDataFile(QWidget*, const QString&) override { return file; }
+    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return colour; }
+    void runModal(QDialog& dialog) override
+    {
+        if (!steps) return;
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        steps(static_cast<OptionsDialog&>(dialog));
+        if (dialog.isVisible()) dialog.reject();
+    }
+
+    std::optional<QString> file;
+    std::optional<QColor> colour;
+    std::function<void(OptionsDialog&)> steps;
 };
 
 // The options of a window under test: its data and settings in the test's
@@ -118,7 +129,7 @@ inline MainWindowOptions testWindowOptions(const TestFolder& folder, const QLoca
     options.settingsFile = folder.path(QStringLiteral("settings.ini"));
     options.instanceLockFile = folder.path(QStringLiteral("instance.lock"));
     options.showSplash = false;
-    static ClosedOptionsDialog closedOptions;
+    static OptionsAtHand closedOptions;
     options.optionsServices = &closedOptions;
     return options;
 }
@@ -163,6 +174,7 @@ protected:
             testWindowOptions(folder, QLocale(QLocale::Czech, QLocale::CzechRepublic), &messages);
         options.help = &help;
         options.clipboard = &clipboard;
+        options.optionsServices = &optionsUser;
         adjustOptions(options);
         window = std::make_unique<MainWindow>(options);
         ASSERT_TRUE(window->startUp());
@@ -177,11 +189,18 @@ protected:
     QString panel(StatusPanel which) const { return window->commands()->panel(which)->text(); }
     QString info() const { return window->infoLine()->fullText(); }
     void typeInto(int row, const QString& text) { typeIntoGrid(grid(), row, text); }
+    // Opens "Možnosti" with its command; the steps run while it is shown.
+    void openOptions(std::function<void(OptionsDialog&)> steps)
+    {
+        optionsUser.steps = std::move(steps);
+        action(Command::Options)->trigger();
+    }
 
     TestFolder folder;
     RecordingMessageSink messages;
     RecordingHelp help;
     MemoryClipboard clipboard;
+    OptionsAtHand optionsUser;
     std::unique_ptr<MainWindow> window;
 };
 

@@ -13,12 +13,6 @@ using tolvarin::test::u;
 
 namespace {
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
 const QByteArray kSeparator = QByteArray(60, '-') + "\r\n";
 
 TEST(OutputFile, BlocksAreAppendedOrReplaceTheFile)
@@ -30,12 +24,12 @@ TEST(OutputFile, BlocksAreAppendedOrReplaceTheFile)
     ASSERT_EQ(file.write({u("metr"), u("kilometr")}, OutputFile::Write::Append, true), std::nullopt);
     ASSERT_EQ(file.write({u("čára")}, OutputFile::Write::Append, false), std::nullopt);
     const QByteArray twoBlocks = kSeparator + "metr\r\nkilometr\r\n" + u("čára\r\n").toUtf8();
-    EXPECT_EQ(contents(file.path()), twoBlocks);
+    EXPECT_EQ(test::fileBytes(file.path()), twoBlocks);
     EXPECT_EQ(outputFileLabel(file.status()), u("TOLVAR.ASC %1 B").arg(twoBlocks.size()));
     EXPECT_EQ(file.readLines().lines, (QStringList{QString(60, u'-'), u("metr"), u("kilometr"), u("čára")}));
 
     ASSERT_EQ(file.write({u("palec")}, OutputFile::Write::Replace, true), std::nullopt);
-    EXPECT_EQ(contents(file.path()), kSeparator + "palec\r\n");
+    EXPECT_EQ(test::fileBytes(file.path()), kSeparator + "palec\r\n");
 }
 
 TEST(OutputFile, FailuresGiveTheReasonAndLeaveTheFileAlone)
@@ -52,7 +46,7 @@ TEST(OutputFile, FailuresGiveTheReasonAndLeaveTheFileAlone)
     EXPECT_FALSE(onFolder.status().error.isEmpty());
     EXPECT_EQ(outputFileLabel(onFolder.status()), u("TOLVAR.ASC"));
     EXPECT_FALSE(onFolder.readLines().error.isEmpty());
-    EXPECT_EQ(contents(folder.path(u("soubor"))), QByteArray("x"));
+    EXPECT_EQ(test::fileBytes(folder.path(u("soubor"))), QByteArray("x"));
     const OutputFile onFullDevice(folder.path({}));
     if (QFile::link(u("/dev/full"), onFullDevice.path())) {
         EXPECT_FALSE(onFullDevice.write({u("metr")}, OutputFile::Write::Append, true).value_or(QString()).isEmpty());

@@ -10,12 +10,6 @@ using namespace tolvarin;
 
 namespace {
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
 struct LayoutCase {
     RecordingLayout layout;
     const char* expected;
@@ -35,7 +29,7 @@ TEST(Recorder, LayoutsByteForByte)
         ASSERT_FALSE(recorder.start(path, c.layout, {u"metr"_qs, u"kilometr"_qs, u"a;b"_qs}));
         EXPECT_FALSE(recorder.record({u"1000"_qs, u"1"_qs, u"x\"y"_qs}));
         recorder.stop();
-        EXPECT_EQ(contents(path), QByteArray(c.expected)) << int(c.layout);
+        EXPECT_EQ(test::fileBytes(path), QByteArray(c.expected)) << int(c.layout);
     }
 }
 
@@ -62,7 +56,7 @@ TEST(Recorder, PausedLinesAreNotWritten)
     recorder.record({u"4"_qs});
     recorder.stop();
     recorder.record({u"5"_qs});
-    EXPECT_EQ(contents(path), QByteArray("m\r\n1\r\n4\r\n"));
+    EXPECT_EQ(test::fileBytes(path), QByteArray("m\r\n1\r\n4\r\n"));
 }
 
 TEST(Recorder, FailedWritesStopWithTheReason)

@@ -6,6 +6,7 @@
 #include "settings/storedcolour.h"
 
 #include "conversion/displayformat.h"
+#include "support/recordingapplier.h"
 #include "support/testfiles.h"
 #include "support/testlocales.h"
 #include "support/teststore.h"
@@ -26,7 +27,8 @@ TEST(OptionsNumbers, WholeNumbersOfTheBoxRangeOnly)
         int expected;  // -1: refused
     } cases[] = {
         {NumberBox::OwnBase, "1e1", -1},      {NumberBox::OwnBase, "12a", -1}, {NumberBox::OwnBase, "99999999999", -1},
-        {NumberBox::OwnBase, "+12", 12},
+        {NumberBox::OwnBase, "+12", 12},      {NumberBox::OwnBase, "1", -1},   {NumberBox::OwnBase, "2", 2},
+        {NumberBox::OwnBase, "32", 32},       {NumberBox::OwnBase, "3,9", -1}, {NumberBox::OwnBase, "2.5", -1},
         {NumberBox::OwnBasePlaces, "16", 16}, {NumberBox::OwnBasePlaces, "17", -1},
         {NumberBox::FractionPlaces, "0", -1}, {NumberBox::FractionPlaces, "9", 9},
         {NumberBox::FixedDecimals, "0", 0},   {NumberBox::FixedDecimals, "-1", -1}, {NumberBox::FixedDecimals, "10", -1},
@@ -144,23 +146,6 @@ TEST(OptionsOk, KeepsAppliesAndRefuses)
               -1);
 }
 
-class SilentApplier : public SettingsApplier {
-public:
-    void setGridLines(bool) override {}
-    void setOwnBaseCaption(const QString&) override {}
-    void setFixedCaption(const QString&) override {}
-    void clearPanelMarks() override {}
-    void setPreviewOn() override {}
-    void setMagnifierOn() override {}
-    void setInfoPanelOn() override {}
-    void setOnTopMark() override {}
-    void setPrecisionMode(int) override {}
-    void setTopicListStyle(int) override {}
-    void showTopicList() override {}
-    void showUnitList() override {}
-    void setEditorFont(const QString&, float, bool, bool) override {}
-};
-
 // What OK saves is what the next start loads.
 TEST(OptionsOk, SavedSettingsLoadBack)
 {
@@ -175,7 +160,7 @@ TEST(OptionsOk, SavedSettingsLoadBack)
     test::TestStore store;
     saveOptions(*store.store, s);
     store.reopen();
-    SilentApplier applier;
+    test::RecordingApplier applier;
     const SettingsRecord loaded = loadSettings(*store.store, applier, {}, {DataFolders{{}, {}, u("/opt")}, kCzech, fixedDecimalsPattern});
     EXPECT_EQ(loaded, s);
 }

@@ -1,6 +1,7 @@
 // Loading the settings; the cases are in data/loadcases.txt.
 #include "settings/settingsloader.h"
 
+#include "support/recordingapplier.h"
 #include "support/testfiles.h"
 #include "support/testlocales.h"
 #include "support/teststore.h"
@@ -14,36 +15,11 @@
 #include <map>
 
 using namespace tolvarin;
+using tolvarin::test::RecordingApplier;
 using tolvarin::test::TestStore;
 using tolvarin::test::u;
 
 namespace {
-
-// Writes down every call as text, in order.
-class RecordingApplier : public SettingsApplier {
-public:
-    void setGridLines(bool shown) override { add(shown ? "gridLines" : "noGridLines"); }
-    void setOwnBaseCaption(const QString& caption) override { add("ownBase " + caption); }
-    void setFixedCaption(const QString& caption) override { add("fixed " + caption); }
-    void clearPanelMarks() override { add("clearPanelMarks"); }
-    void setPreviewOn() override { add("preview"); }
-    void setMagnifierOn() override { add("magnifier"); }
-    void setInfoPanelOn() override { add("infoPanel"); }
-    void setOnTopMark() override { add("onTop"); }
-    void setPrecisionMode(int mode) override { add("precision " + QString::number(mode)); }
-    void setTopicListStyle(int style) override { add("topicListStyle " + QString::number(style)); }
-    void showTopicList() override { add("topicList"); }
-    void showUnitList() override { add("unitList"); }
-    void setEditorFont(const QString& name, float size, bool bold, bool italic) override
-    {
-        add("font " + name + u' ' + QString::number(size) + (bold ? " bold" : "") + (italic ? " italic" : ""));
-    }
-
-    QStringList calls;
-
-private:
-    void add(const QString& call) { calls.append(call); }
-};
 
 const QStringList kDefaultCalls = {u("noGridLines"),
                                    u("ownBase Vlast&ní (12)"),

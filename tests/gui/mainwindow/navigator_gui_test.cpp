@@ -254,7 +254,7 @@ TEST_F(NavigatorTest, SearchListsExactThenSimilarOrSaysNothingWasFound)
     EXPECT_GE(contrastRatio(similar, results()->palette().color(QPalette::Base)), 4.5);
     EXPECT_EQ(results()->topLevelItem(4)->toolTip(0), u("Plošný obsah"));
 
-    find(u("Metr"));  // letter case counts
+    find(u("Metr"));  // nothing found: a note
     EXPECT_EQ(resultTexts(), QStringList{u("Nic nenalezeno")});
     openResult(0);
     EXPECT_EQ(window->conversion()->slot(), 0) << "the note opens nothing";
@@ -262,31 +262,19 @@ TEST_F(NavigatorTest, SearchListsExactThenSimilarOrSaysNothingWasFound)
     QTest::mouseClick(search()->cancelButton(), Qt::LeftButton);
     EXPECT_FALSE(nav()->searchShown());
     EXPECT_EQ(resultTexts(), QStringList({u("centimetr"), u("centimetr")})) << "the results stay until the next search";
-    find(QString());  // an empty text searches nothing
-    EXPECT_TRUE(resultTexts().isEmpty());
 }
 
-// A result opens the unit it shows however the topic's rows have moved.
-TEST_F(NavigatorTest, SearchResultsFollowHiddenRowsAndLevels)
+// A result opens the unit it shows however the level has moved its row.
+TEST_F(NavigatorTest, SearchResultsFollowTheLevel)
 {
     find(u("loket"));
     action(Command::Level3)->trigger();  // loket moves from row 6 to row 4
     openResult(0);
     EXPECT_EQ(currentUnit(), u("loket"));
 
-    action(Command::LevelAll)->trigger();
-    for (int row : {1, 5}) {  // kilometr and loket kept: loket comes second
-        grid()->setCurrentCell(row, ConversionGrid::kValueColumn);
-        QTest::keyClick(grid(), Qt::Key_Insert);
-    }
-    action(Command::HideUnmarkedRows)->trigger();
-    openResult(1);
-    EXPECT_EQ(grid()->currentRow(), 1);
-    EXPECT_EQ(currentUnit(), u("loket"));
-
-    find(u("stopa"));  // hidden
+    find(u("stopa"));  // not at level 3
     EXPECT_EQ(resultTexts(), QStringList{u("Nic nenalezeno")});
-    action(Command::RowsShowAll)->trigger();  // the results are refreshed
+    action(Command::LevelAll)->trigger();  // the results are refreshed
     EXPECT_EQ(resultTexts(), QStringList({u("stopa"), u("stopa")}));
 }
 

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <QFile>
 #include <QListWidget>
@@ -40,11 +39,7 @@ protected:
     {
         return SettingsStore(ini()).readText(QString::fromLatin1(section), QString::fromLatin1(key), u("<none>"));
     }
-    QByteArray iniBytes() const
-    {
-        QFile file(ini());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
-    }
+    QByteArray iniBytes() const { return test::fileBytes(ini()); }
 
     std::unique_ptr<MainWindow> makeWindow(RecordingMessageSink& sink)
     {
@@ -144,10 +139,7 @@ TEST_F(StartupTest, FailedWriteAtQuitIsReported)
     auto window = makeWindow(messages);
     ASSERT_TRUE(window->startUp());
     const QString settingsFile = window->lifecycle().store().fileName();
-    const QByteArray before = [&] {
-        QFile file(settingsFile);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    const QByteArray before = test::fileBytes(settingsFile);
     // The file's folder is replaced by a file of the same name.
     const QString folderPath = QFileInfo(settingsFile).absolutePath() + u("/gone");
     QFile::rename(settingsFile, folderPath);
@@ -159,9 +151,7 @@ TEST_F(StartupTest, FailedWriteAtQuitIsReported)
     EXPECT_TRUE(messages.messages[1].text.contains(u("statistika použití nebyly uloženy")));
     QDir().rmdir(settingsFile);
     QFile::rename(folderPath, settingsFile);
-    QFile file(settingsFile);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(test::fileBytes(settingsFile), before);
 }
 
 // A base that the own-base command refuses loads quietly; the command says so when used.
@@ -231,6 +221,20 @@ TEST_F(StartupTest, NamesPlacementAndCountsSurviveARestart)
     EXPECT_EQ(window->navigatorWidth(), 2500);  // a stored placement is used as it is
     EXPECT_EQ(window->conversionCount(), 1);
     EXPECT_EQ(stored("Start", "Spusteno"), u("2"));
+}
+
+// A placement that no screen can hold opens the window on the screen.
+TEST_F(StartupTest, HugeOffScreenPlacementOpensOnTheScreen)
+{
+    for (const auto& [key, value] : {std::pair{"Left", "-100000"}, {"Top", "-100000"}, {"Width", "2000000"},
+                                     {"Height", "2000000"}})
+        store("Start", key, u(value));
+    auto window = makeWindow(messages);
+    ASSERT_TRUE(window->startUp());
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window->frameGeometry().topLeft())) << window->frameGeometry().x();
+    EXPECT_LE(window->width(), screen.width());
+    EXPECT_LE(window->height(), screen.height());
 }
 
 TEST(Splash, ShowsTheProgramsNameVersionAndIcon)

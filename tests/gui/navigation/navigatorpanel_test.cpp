@@ -4,7 +4,6 @@
 #include "support/testtext.h"
 
 #include <QColor>
-#include <QListWidget>
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,6 @@
 #include "output/helptopics.h"
 #include "support/windowfixture.h"
 
-#include <QListWidget>
 
 using namespace tolvarin;
 using namespace tolvarin::test;

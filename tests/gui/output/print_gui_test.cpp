@@ -77,11 +77,7 @@ protected:
         c.fontSize->setValue(points);
         c.ok->click();
     }
-    QString outputFile() const
-    {
-        QFile file(window->printing()->outputFile().path());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : u("(none)");
-    }
+    QString outputFile() const { return QString::fromUtf8(fileBytes(window->printing()->outputFile().path())); }
     QString pdfText() const
     {
         QProcess process;
@@ -106,9 +102,8 @@ TEST_F(PrintTest, SavedTableEnablesFileContentWhichPrintsOnSeveralPages)
     c.separate->click();
     output(PrintDialog::Device::File, OutputKind::Table);
     const QStringList saved = outputFile().split(u("\r\n"));
-    ASSERT_EQ(saved.size(), 152);  // the separator, 150 rows and the end of the last line
+    ASSERT_EQ(saved.size(), 152);  // the separator, 150 rows and the end of the last line (their layout: core tests)
     EXPECT_EQ(saved[0], QString(60, u'-'));
-    EXPECT_EQ(saved[1], u("krychlový metr               m³        1"));
 
     open();
     EXPECT_TRUE(c.kinds[size_t(OutputKind::FileContent)]->isEnabled());
@@ -132,8 +127,7 @@ TEST_F(PrintTest, FileChoiceHidesFileContentAndShowsWhereTheFileLives)
     EXPECT_EQ(c.what->title(), u("Uložit co"));
     const QString whole = u("Soubor: ") + QDir::toNativeSeparators(window->printing()->outputFile().path());
     EXPECT_EQ(c.target->toolTip(), whole);
-    EXPECT_TRUE(c.target->text().startsWith(whole.left(11) + u("…"))) << c.target->text().toStdString();
-    EXPECT_TRUE(c.target->text().endsWith(u("TOLVAR.ASC")));
+    EXPECT_TRUE(c.target->text().endsWith(u("TOLVAR.ASC")));  // shortened as the core tests say
     EXPECT_LE(c.target->fontMetrics().horizontalAdvance(c.target->text()), c.target->contentsRect().width());
     c.printer->click();
     EXPECT_FALSE(c.kinds[size_t(OutputKind::FileContent)]->isHidden());

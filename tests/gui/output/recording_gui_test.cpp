@@ -20,11 +20,7 @@ protected:
         };
     }
 
-    QByteArray written() const
-    {
-        QFile file(target);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-    }
+    QByteArray written() const { return fileBytes(target); }
     bool shown(Command command) const { return action(command)->isVisible(); }
 
     QString target;

@@ -47,23 +47,12 @@ struct FakePrograms : ProcessLauncher {
     bool running = false;
 };
 
-// The options dialog, answered by the test while it is shown.
-struct DialogSteps : ClosedOptionsDialog {
-    void runModal(QDialog& dialog) override
-    {
-        dialog.show();
-        steps(static_cast<OptionsDialog&>(dialog));
-    }
-    std::function<void(OptionsDialog&)> steps;
-};
-
 class ServicesTest : public MainWindowTest {
 protected:
     void adjustOptions(MainWindowOptions& options) override
     {
         options.urls = &links;
         options.programs = &programs;
-        options.optionsServices = &dialogSteps;
         options.recordingFile = [this](const QString&) {
             return std::optional<RecordingTarget>({recordingPath, RecordingLayout::Semicolon});
         };
@@ -73,7 +62,6 @@ protected:
 
     RecordedLinks links;
     FakePrograms programs;
-    DialogSteps dialogSteps;
     QString recordingPath;
     MainWindowOptions usedOptions;
 };
@@ -131,13 +119,12 @@ TEST_F(ServicesTest, AlwaysOnTopKeepsThePlaceAndAgreesWithTheOptions)
     EXPECT_EQ(window->geometry(), placed);
 
     bool boxShown = false;
-    dialogSteps.steps = [&](OptionsDialog& dialog) {
+    openOptions([&](OptionsDialog& dialog) {
         boxShown = dialog.values().alwaysOnTop;
         for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
             if (box->text() == u("Okno vždy navrchu")) box->click();
         dialog.okButton()->click();
-    };
-    action(Command::Options)->trigger();
+    });
     EXPECT_TRUE(boxShown);
     EXPECT_FALSE(onTop() || action(Command::AlwaysOnTop)->isChecked());
     EXPECT_EQ(window->geometry(), placed);
