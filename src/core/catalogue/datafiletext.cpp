@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <fcntl.h>
@@ -215,9 +216,13 @@ DecodedText decodeDataFile(const QByteArray& bytes)
         decoded.encoding = TextEncoding::Windows1250;
         return decoded;
     }
-    decoded.text = QString::fromUtf8(bytes);
-    decoded.encoding = bytes.startsWith("\xEF\xBB\xBF") ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
-    if (decoded.text.startsWith(QChar(0xFEFF))) decoded.text.remove(0, 1);
+    // Only the file's own mark is dropped: a second one is a character of the
+    // text (U+FEFF), kept so that a save writes the file back as it was.
+    const bool marked = bytes.startsWith("\xEF\xBB\xBF");
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    decoded.text = utf8(QByteArrayView(bytes).sliced(marked ? 3 : 0));
+    decoded.encoding = marked ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
     if (scan.firstInvalid >= 0) decoded.invalidUtf8Line = lineOfByte(bytes, scan.firstInvalid);
     return decoded;
 }

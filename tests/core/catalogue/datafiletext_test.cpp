@@ -48,6 +48,7 @@ TEST(DataFileText, Utf8WhenValidOtherwiseWindows1250)
     } cases[] = {
         {"Plošná míra", "Plošná míra", TextEncoding::Utf8, 0, ""},
         {"\xEF\xBB\xBFZáklad", "Základ", TextEncoding::Utf8WithBom, 0, ""},
+        {"\xEF\xBB\xBF", "", TextEncoding::Utf8WithBom, 0, ""},
         {"\310esk\375 loket", "Český loket", TextEncoding::Windows1250, 0, ""},
         // An incomplete sequence at the very end: a Windows-1250 "č" without a
         // line end is kept; in a UTF-8 file it is invalid, not dropped.
@@ -65,6 +66,8 @@ TEST(DataFileText, Utf8WhenValidOtherwiseWindows1250)
         EXPECT_EQ(decoded.invalidUtf8Line, c.invalidUtf8Line) << c.text;
         EXPECT_EQ(decoded.unreadableEncoding, QString::fromLatin1(c.unreadable)) << c.text;
     }
+    // Only the file's own mark goes: a second one is text, kept for the save.
+    EXPECT_EQ(decodeDataFile("\xEF\xBB\xBF\xEF\xBB\xBF" "a").text, QString(QChar(0xFEFF)) + u'a');
 }
 
 TEST(DataFileText, ControlCharactersExceptTheTabAreReplaced)
