@@ -230,7 +230,13 @@ private:
     std::string_view coefficient_;
 };
 
-QString textOf(std::string_view bytes) { return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())); }
+QString textOf(std::string_view bytes)
+{
+    QString text = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    // fromUtf8 drops a leading byte order mark; inside a file it is a character.
+    if (bytes.starts_with(kUtf8Mark)) text.prepend(QChar(0xFEFF));
+    return text;
+}
 
 }  // namespace
 

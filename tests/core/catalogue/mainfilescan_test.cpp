@@ -66,6 +66,7 @@ TEST(MainFileScan, ReadsTheTopicsOfTheWordsAsTheWholeReaderDoes)
         {"byte order mark", "\xEF\xBB\xBF" "1|metr|m|1||True\r\n", {QStringLiteral("m")}, UnitLevel::All, {1}},
         {"a comment between", "1|metr|m|1||True\r\n'c|d|e\r\n1|čtvrť|č|2.5E-3\r\n", {QStringLiteral("č")},
          UnitLevel::All, {1}},
+        {"a mark inside the file is text", "1|metr|m|1|\xEF\xBB\xBF\n", {QStringLiteral("m")}, UnitLevel::All, {1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
