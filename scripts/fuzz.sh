@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets of tests/fuzz (scripts/build.sh fuzz) and runs each
-# on its seed corpus for a bounded time under AddressSanitizer and
+# on its starting corpus for a bounded time under AddressSanitizer and
 # UndefinedBehaviorSanitizer. A crash, a sanitizer report, a failed property,
 # a hang or a leak ends the run with an error; the input that caused it is
 # kept in build-fuzz/findings/.
@@ -16,7 +16,7 @@ shift || true
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  for seeds in "$here"/tests/fuzz/corpus/*/; do targets+=("$(basename "$seeds")"); done
+  for folder in "$here"/tests/fuzz/corpus/*/; do targets+=("$(basename "$folder")"); done
 fi
 
 findings="$here/build-fuzz/findings"
@@ -25,7 +25,7 @@ export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 failed=()
 for target in "${targets[@]}"; do
-  # Inputs found along the way go to a scratch corpus; the seeds stay as they are.
+  # Inputs found along the way go to a scratch corpus; the stored corpus stays as it is.
   work=$(mktemp -d)
   echo "== fuzz_$target: ${seconds} s"
   if ! "$here/build-fuzz/bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
