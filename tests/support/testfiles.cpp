@@ -59,6 +59,25 @@ QList<std::pair<QString, QString>> dataItems(const QString& field)
     return items;
 }
 
+QByteArray escapedBytes(const QString& field)
+{
+    QByteArray bytes;
+    const QByteArray utf8 = field.toUtf8();
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] != '\\' || i + 1 >= utf8.size()) {
+            bytes += utf8[i];
+        } else if (utf8[i + 1] == 'x') {
+            bytes += char(utf8.mid(i + 2, 2).toInt(nullptr, 16));
+            i += 3;
+        } else {
+            const char c = utf8[i + 1];
+            bytes += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+            ++i;
+        }
+    }
+    return bytes;
+}
+
 QString TestFolder::writeLines(const QString& name, const QStringList& lines) const
 {
     QByteArray bytes;

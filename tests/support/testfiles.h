@@ -39,4 +39,8 @@ QStringList dataFields(const QString& line);
 // blanks.
 QList<std::pair<QString, QString>> dataItems(const QString& field);
 
+// The bytes of a data file field written with the escapes \r, \n, \t and \xNN
+// (a backslash before any other character stands for that character).
+QByteArray escapedBytes(const QString& field);
+
 }  // namespace tolvarin::test

@@ -56,25 +56,6 @@ struct Loaded {
     }
 };
 
-QByteArray unescapedBytes(const QString& text)
-{
-    QByteArray bytes;
-    const QByteArray utf8 = text.toUtf8();
-    for (qsizetype i = 0; i < utf8.size(); ++i) {
-        if (utf8[i] != '\\' || i + 1 >= utf8.size()) {
-            bytes += utf8[i];
-        } else if (utf8[i + 1] == 'x') {
-            bytes += char(utf8.mid(i + 2, 2).toInt(nullptr, 16));
-            i += 3;
-        } else {
-            const char c = utf8[i + 1];
-            bytes += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
-            ++i;
-        }
-    }
-    return bytes;
-}
-
 TEST(DataFileReaders, CasesOfTheDataFile)
 {
     struct Case {
@@ -92,8 +73,8 @@ TEST(DataFileReaders, CasesOfTheDataFile)
         ASSERT_FALSE(cases.isEmpty()) << line.toStdString();
         Case& c = cases.last();
         if (keyword == u("main")) c.main << rest;
-        if (keyword == u("mainbytes")) c.mainBytes = unescapedBytes(rest);
-        if (keyword == u("userbytes")) c.userBytes = unescapedBytes(rest);
+        if (keyword == u("mainbytes")) c.mainBytes = test::escapedBytes(rest);
+        if (keyword == u("userbytes")) c.userBytes = test::escapedBytes(rest);
         if (keyword == u("user")) c.user << rest;
         if (keyword == u("level")) c.level = UnitLevel(rest.toInt());
         if (keyword == u("units")) c.units = rest;
