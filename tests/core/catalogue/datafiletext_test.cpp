@@ -4,6 +4,7 @@
 #include "support/testtext.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <gtest/gtest.h>
 
@@ -13,61 +14,39 @@ using namespace tolvarin;
 
 namespace {
 
-struct LinesCase {
-    const char* text;
-    QStringList expected;
-};
+QString escapedText(const QString& field)
+{
+    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)(test::escapedBytes(field));
+}
 
 TEST(DataFileText, LinesEndAtCrLfLoneCrOrLoneLf)
 {
-    // clang-format off
-    const LinesCase cases[] = {
-        {"", {}}, {"a", {"a"}}, {"a\r\nb", {"a", "b"}}, {"a\rb\nc", {"a", "b", "c"}}, {"a\n\nb", {"a", "", "b"}},
-        {"a\r\n", {"a"}},  // a final line end starts no empty line
-        {"\r\n", {""}}, {"a\r\r\nb", {"a", "", "b"}},
-        {"a\n\rb", {"a", "", "b"}},  // LF CR is two line ends
-    };
-    // clang-format on
-    for (const LinesCase& c : cases) {
-        const QString text = QString::fromUtf8(c.text);
-        EXPECT_EQ(splitLines(text), c.expected) << c.text;
+    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/lineends.txt"));
+    ASSERT_GE(lines.size(), 9);
+    for (const QString& line : lines) {
+        const QStringList f = test::dataFields(line);
+        const QString text = escapedText(f[0]);
+        EXPECT_EQ(splitLines(text), f.mid(1)) << line.toStdString();
         QStringList fromViews;
         for (QStringView view : lineViews(text)) fromViews.append(view.toString());
-        EXPECT_EQ(fromViews, c.expected) << c.text;
+        EXPECT_EQ(fromViews, f.mid(1)) << line.toStdString();
     }
 }
 
 TEST(DataFileText, Utf8WhenValidOtherwiseWindows1250)
 {
-    const struct {
-        QByteArray bytes;
-        const char* text;
-        TextEncoding encoding;
-        int invalidUtf8Line;
-        const char* unreadable;
-    } cases[] = {
-        {"Plošná míra", "Plošná míra", TextEncoding::Utf8, 0, ""},
-        {"\xEF\xBB\xBFZáklad", "Základ", TextEncoding::Utf8WithBom, 0, ""},
-        {"\xEF\xBB\xBF", "", TextEncoding::Utf8WithBom, 0, ""},
-        {"\310esk\375 loket", "Český loket", TextEncoding::Windows1250, 0, ""},
-        // An incomplete sequence at the very end: a Windows-1250 "č" without a
-        // line end is kept; in a UTF-8 file it is invalid, not dropped.
-        {"a\r\nb\xE8", "a\r\nbč", TextEncoding::Windows1250, 0, ""},
-        {"á\r\nb\xC3", "á\r\nb\uFFFD", TextEncoding::Utf8, 2, ""},
-        {QByteArrayLiteral("\xFF\xFE" "a\0"), "", TextEncoding::Utf8, 0, "UTF-16"},
-        {QByteArrayLiteral("\xFE\xFF\0a"), "", TextEncoding::Utf8, 0, "UTF-16"},
-        {QByteArrayLiteral("\xFF\xFE\0\0a\0\0\0"), "", TextEncoding::Utf8, 0, "UTF-32"},
-        {QByteArrayLiteral("\0\0\xFE\xFF\0\0\0a"), "", TextEncoding::Utf8, 0, "UTF-32"},
-    };
-    for (const auto& c : cases) {
-        const DecodedText decoded = decodeDataFile(c.bytes);
-        EXPECT_EQ(decoded.text, tolvarin::test::u(c.text)) << c.text;
-        EXPECT_EQ(decoded.encoding, c.encoding) << c.text;
-        EXPECT_EQ(decoded.invalidUtf8Line, c.invalidUtf8Line) << c.text;
-        EXPECT_EQ(decoded.unreadableEncoding, QString::fromLatin1(c.unreadable)) << c.text;
+    const QStringList encodings = {"utf8", "utf8bom", "cp1250"};
+    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/decoding.txt"));
+    ASSERT_GE(lines.size(), 11);
+    for (const QString& line : lines) {
+        const QStringList f = test::dataFields(line);
+        ASSERT_TRUE(f.size() == 5 && encodings.contains(f[2])) << line.toStdString();
+        const DecodedText decoded = decodeDataFile(test::escapedBytes(f[0]));
+        EXPECT_EQ(decoded.text, escapedText(f[1])) << line.toStdString();
+        EXPECT_EQ(decoded.encoding, TextEncoding(encodings.indexOf(f[2]))) << line.toStdString();
+        EXPECT_EQ(decoded.invalidUtf8Line, f[3].toInt()) << line.toStdString();
+        EXPECT_EQ(decoded.unreadableEncoding, f[4]) << line.toStdString();
     }
-    // Only the file's own mark goes: a second one is text, kept for the save.
-    EXPECT_EQ(decodeDataFile("\xEF\xBB\xBF\xEF\xBB\xBF" "a").text, QString(QChar(0xFEFF)) + u'a');
 }
 
 TEST(DataFileText, ControlCharactersExceptTheTabAreReplaced)
