@@ -1,19 +1,14 @@
 #include "testtopics.h"
 
+#include "catalogue/topictable.h"
+
 #include <cmath>
 
 namespace tolvarin::test {
 
-QString localText(const char* czechText, const QLocale& locale)
+QString localText(QString czechText, const QLocale& locale)
 {
-    return QString::fromUtf8(czechText).replace(QLatin1Char(','), locale.decimalPoint());
-}
-
-QStringList localColumn(std::initializer_list<const char*> czechTexts, const QLocale& locale)
-{
-    QStringList column;
-    for (const char* text : czechTexts) column.append(localText(text, locale));
-    return column;
+    return czechText.replace(QLatin1Char(','), locale.decimalPoint());
 }
 
 OpenTopic::OpenTopic(int slot, const std::vector<Unit>& units, const QLocale& locale, DisplayFormat format)
@@ -42,6 +37,21 @@ std::vector<Unit> temperatureUnits()
 std::vector<Unit> angleUnits()
 {
     return {{"radián", "rad", 1.0, {}}, {"stupeň", "°", 4.0 * std::atan(1.0) / 180.0, {}}};
+}
+
+std::pair<int, std::vector<Unit>> namedTopic(const QString& name)
+{
+    if (name == QStringLiteral("length")) return {1, lengthUnits()};
+    if (name == QStringLiteral("angle")) return {kAngleSlot, angleUnits()};
+    std::vector<Unit> units = temperatureUnits();
+    if (name.startsWith(QStringLiteral("temperature"))) {
+        if (name.endsWith(QStringLiteral("one more"))) units.push_back({"jiná", "x", 1.0, {}});
+        return {kTemperatureSlot, units};
+    }
+    units.clear();
+    for (const QString& coefficient : name.split(QLatin1Char(' ')))
+        units.push_back({coefficient, coefficient, coefficient.toDouble(), {}});
+    return {1, units};
 }
 
 }  // namespace tolvarin::test

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 // Readable texts in failure messages of the tests.
@@ -21,8 +22,7 @@ inline const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 inline const QLocale* const kLocales[] = {&kCzech, &kEnglish};
 
 // A number text written the Czech way ("0,5"), in the given locale's form.
-QString localText(const char* czechText, const QLocale& locale);
-QStringList localColumn(std::initializer_list<const char*> czechTexts, const QLocale& locale);
+QString localText(QString czechText, const QLocale& locale);
 
 // One topic in a catalogue of its own and the model that shows it.
 class OpenTopic {
@@ -39,5 +39,10 @@ private:
 std::vector<Unit> lengthUnits();       // m (reference), km, mm
 std::vector<Unit> temperatureUnits();  // K, °C, °F, °R, °Ré
 std::vector<Unit> angleUnits();        // rad (reference), ° (the degree row is row 1)
+
+// A topic that a data file names: its slot and units. "length", "temperature",
+// "angle", "temperature and one more" (a sixth row), or the coefficients of a
+// length-like topic's units ("1 1E-10").
+std::pair<int, std::vector<Unit>> namedTopic(const QString& name);
 
 }  // namespace tolvarin::test
