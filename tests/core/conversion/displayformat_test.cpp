@@ -3,6 +3,7 @@
 
 #include "catalogue/numericreading.h"
 
+#include "support/testfiles.h"
 #include "testtopics.h"
 
 #include <gtest/gtest.h>
@@ -12,64 +13,27 @@ using namespace tolvarin::test;
 
 namespace {
 
-// A double as the engine writes it into a cell, then rewritten in a mode.
-struct ModeCase {
-    double value;
-    PrecisionMode mode;
-    int decimals;  // for the fixed mode
-    const char* expected;
-};
-
-TEST(DisplayFormat, ModesRewriteTheWrittenDouble)
+TEST(DisplayFormat, ModesAndGroupedForm)
 {
-    const ModeCase cases[] = {
-        {1.0 / 3.0, PrecisionMode::Single, 2, "0,3333333"},
-        {1.0 / 3.0, PrecisionMode::Double, 2, "0,333333333333333"},
-        {12345678.0, PrecisionMode::Single, 2, "1,234568E+07"},
-        {1e-6, PrecisionMode::Double, 2, "1E-06"},
-        {0.00001, PrecisionMode::Double, 2, "0,00001"},
-        {1.0, PrecisionMode::Fixed, 2, "1,00"},
-        {1.234, PrecisionMode::Fixed, 2, "1,23"},
-        {2.4, PrecisionMode::Fixed, 0, "2"},
-        {0.0, PrecisionMode::Scientific, 2, "0,00E+00"},
-        {1234.5, PrecisionMode::Scientific, 2, "1,23E+03"},
-        {0.000123, PrecisionMode::Scientific, 2, "1,23E-04"},
-        // Beyond the single's range: seven digits of the double.
-        {1e52, PrecisionMode::Single, 2, "1E+52"},
-        {-1.616255e-35, PrecisionMode::Single, 2, "-1,616255E-35"},
-        {1e-45, PrecisionMode::Single, 2, "1E-45"},
-    };
+    const QStringList modes = {"single", "double", "scientific", "fixed"};
+    const QStringList lines = dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/formats.txt"));
+    ASSERT_GE(lines.size(), 20);
     for (const QLocale* locale : kLocales) {
-        for (const auto& c : cases) {
-            const DisplayFormat format{c.mode, fixedDecimalsPattern(c.decimals)};
-            const Result<QString> text = formatValue(c.value, format, *locale);
-            ASSERT_TRUE(text.ok()) << c.expected;
-            EXPECT_EQ(text.value(), localText(c.expected, *locale)) << locale->name().toStdString() << " " << c.value;
-        }
-    }
-}
-
-struct GroupedCase {
-    double value;
-    const char* expected;
-};
-
-TEST(DisplayFormat, GroupedFormSetsOffGroupsOfThree)
-{
-    const GroupedCase cases[] = {
-        {1000000.0, "1 000 000,00"},
-        {0.5, "0,50"},
-        {12.3456789012, "12,345 678 901"},
-        {-1234.5, "-1 234,50"},
-        {-273.15, "-273,15"},
-        // Too small for nine places: written with its exponent, not as zero.
-        {1e-12, "1E-12"},
-    };
-    for (const QLocale* locale : kLocales) {
-        for (const auto& c : cases) {
-            EXPECT_EQ(groupedText(c.value, *locale), localText(c.expected, *locale)) << c.value;
-            EXPECT_EQ(groupedValueText(plainDoubleText(c.value, *locale), *locale), localText(c.expected, *locale))
-                << "as text " << c.value;
+        for (const QString& line : lines) {
+            const QStringList f = dataFields(line);
+            ASSERT_TRUE(f.size() == 4 && (f[1] == u"grouped" || modes.contains(f[1]))) << line.toStdString();
+            const double value = f[0].toDouble();
+            const QString expected = localText(f[3], *locale);
+            const std::string where = locale->name().toStdString() + ": " + line.toStdString();
+            if (f[1] == u"grouped") {
+                EXPECT_EQ(groupedText(value, *locale), expected) << where;
+                EXPECT_EQ(groupedValueText(plainDoubleText(value, *locale), *locale), expected) << "as text " << where;
+                continue;
+            }
+            const DisplayFormat format{PrecisionMode(modes.indexOf(f[1])), fixedDecimalsPattern(f[2].toInt())};
+            const Result<QString> text = formatValue(value, format, *locale);
+            ASSERT_TRUE(text.ok()) << where;
+            EXPECT_EQ(text.value(), expected) << where;
         }
     }
 }
