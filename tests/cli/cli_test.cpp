@@ -10,73 +10,26 @@ using namespace tolvarin::test;
 
 namespace {
 
-struct CommandCase {
-    const char* locale;
-    std::initializer_list<const char*> arguments;
-    int exitCode;
-    const char* out;  // standard output, exactly
-    const char* err;  // a text that standard error holds; "": standard error is empty
-};
-
-const CommandCase kCommands[] = {
-    // Conversions: one value, the whole topic as a table, the display modes.
-    {"en_US", {"5", "km", "m"}, 0, "5000\n", ""},
-    {"en_US", {"1", "m", "in", "--format", "D"}, 0, "39.3700787401575\n", ""},
-    {"cs_CZ", {"1", "m", "in", "--fix", "3"}, 0, "39,370\n", ""},  // --fix alone chooses the fixed mode
-    {"cs_CZ", {"1,25", "ha", "--csv"}, 0, "metr čtvereční,m²,12500\nar,a,125\nhektar,ha,\"1,25\"\n", ""},
-    {"cs_CZ", {"--topic=nasobky", "5", "m"}, 0, "jedna  1  0,005\nmili   m      5\n", ""},
-    {"en_US", {"-5", "km", "m"}, 0, "5000\n", "Zadáno záporné číslo.\n\nZáporné hodnoty se nepoužívají."},
-    {"en_US",
-     {"5", "m"},
-     1,
-     "",
-     "Jednotka „m“ je nejednoznačná, může to být:\n  metr [m] – Délka (téma 1, Delka)\n"
-     "  mili [m] – Násobky a díly (téma 26, Nasobky)\nUpřesněte téma volbou --topic, nebo zadejte název jednotky.\n"},
-    {"en_US", {"5", "parsec", "m"}, 1, "", "Jednotka „parsec“ nebyla nalezena.\n"},
-    {"en_US", {"5", "km", "K"}, 1, "", "Jednotky „km“ a „K“ nepatří do stejného tématu.\n"},
-    {"en_US", {"5", "b", "--topic", "User"}, 1, "", "Téma „User“ je nejednoznačné"},
-    {"en_US", {"abc", "km", "m"}, 1, "", "Chyba 13: Neshoda typů\n\nNevhodná hodnota 'abc'.\n"},
-    {"en_US", {"-300", "°C", "K"}, 1, "", "Teplota pod 0 K teoreticky neexistuje."},
-    {"en_US", {"1", "in", "m", "--level", "1"}, 1, "", "Jednotka „in“ nebyla nalezena."},
-    // 30 km in Planck lengths lies beyond the single range: shown all the same.
-    {"en_US", {"30", "km", "lP"}, 0, "1.856143E+39\n", ""},
-    {"en_US", {"30", "km", "m"}, 0, "30000\n", ""},
-    // The catalogue: a topic's units with exact coefficients and levels, a
-    // unit's information, the search, an unknown topic.
-    {"en_US",
-     {"list", "Delka", "--tsv"},
-     0,
-     "metr\tm\t1\t1\nkilometr\tkm\t1000\t1\npalec\tin\t0.0254\t2\nloket\tlok\t0.5914\t3\n"
-     "Planckova délka\tlP\t1.616255E-35\t1\n",
-     ""},
-    {"en_US", {"list", "Informace"}, 0, "bit   b  1  1\nbajt  B  8  1\n", ""},
-    {"en_US", {"info", "km"}, 0, "KILOMETR (1 km = 1 000.00 m)\nTisíc metrů.\n", ""},
-    {"en_US",
-     {"search", "metr", "--tsv"},
-     0,
-     "metr\tm\tDélka\t1-1\tpřesná\nmetr\tm\tDélka\t1-1\tpodobná\nkilometr\tkm\tDélka\t1-2\tpodobná\n"
-     "metr čtvereční\tm²\tPlošný obsah\t2-1\tpodobná\n",
-     ""},
-    {"en_US", {"list", "Nic"}, 1, "", "Téma „Nic“ nebylo nalezeno. Seznam témat vypíše příkaz list.\n"},
-    // Representations: a refusal is an error, except a whole number's fraction.
-    {"en_US", {"as", "hex", "255"}, 0, "255 dekadicky = FF hexadecimálně.\n", ""},
-    {"cs_CZ", {"--base", "16", "--places", "4", "as", "based", "10,5"}, 0, "10,5 dekadicky = (A,8)16\n", ""},
-    {"cs_CZ", {"as", "fraction", "0,3333", "--sensitivity", "2"}, 0, "33/100 chyba -0,0033\n", ""},
-    {"cs_CZ", {"as", "fraction", "7"}, 0, "Celé číslo\n", ""},
-    {"en_US", {"as", "roman", "0.5"}, 1, "", "0 = \n"},
-    {"en_US", {"as", "bin", "40000"}, 1, "", "Vstupní hodnota 40000 je mimo povolený rozsah.\n"},
-    {"en_US", {"as", "hex", "abc"}, 1, "", "Chyba 13: Neshoda typů\n\nNevhodná hodnota 'abc'.\n"},
-};
+// A text of the data files with its \n and \t escapes read.
+QString unescaped(const QString& field)
+{
+    return QString::fromUtf8(escapedBytes(field));
+}
 
 TEST(Cli, EachCommandWithItsOutputAndExitStatus)
 {
-    for (const CommandCase& c : kCommands) {
-        const QStringList arguments = words(c.arguments);
-        const CliResult result = runWithTestData(arguments, c.locale);
-        EXPECT_EQ(result.exitCode, c.exitCode) << describe(arguments) << "\n" << result.err.toStdString();
-        EXPECT_EQ(result.out, u(c.out)) << describe(arguments);
-        EXPECT_TRUE(*c.err ? result.err.contains(u(c.err)) : result.err.isEmpty()) << describe(arguments) << "\n"
-                                                                                   << result.err.toStdString();
+    const QStringList lines = dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/commands.txt"));
+    ASSERT_GE(lines.size(), 27);
+    for (const QString& line : lines) {
+        const QStringList f = dataFields(line);
+        ASSERT_EQ(f.size(), 5) << line.toStdString();
+        const QStringList arguments = f[1].split(u' ', Qt::SkipEmptyParts);
+        const CliResult result = runWithTestData(arguments, f[0]);
+        EXPECT_EQ(result.exitCode, f[2].toInt()) << line.toStdString() << "\n" << result.err.toStdString();
+        EXPECT_EQ(result.out, unescaped(f[3])) << line.toStdString();
+        EXPECT_TRUE(f[4].isEmpty() ? result.err.isEmpty() : result.err.contains(unescaped(f[4])))
+            << line.toStdString() << "\n"
+            << result.err.toStdString();
     }
 }
 
@@ -92,37 +45,18 @@ TEST(Cli, TopicsWithTheirUnitCounts)
     EXPECT_EQ(lines[26] + u' ' + lines[27], u("27\tUser\tInformace\t2 28\tUser\tUživatel 2\t1"));
 }
 
-struct UsageCase {
-    std::initializer_list<const char*> arguments;
-    const char* message;
-};
-
 TEST(Cli, UsageErrorsExitWithTwoAndPointToTheHelp)
 {
-    const UsageCase cases[] = {
-        {{}, "Chybí hodnota a jednotka."},
-        {{"5"}, "Chybí jednotka."},
-        {{"1", "km", "m", "x"}, "Příliš mnoho argumentů."},
-        {{"-x", "5", "km"}, "Neznámá volba: -x"},
-        {{"--format", "JD", "5", "km"}, "Neplatný formát: „JD“ (povoleno J, D, S nebo F)."},
-        {{"--fix=two", "5", "km"}, "Neplatná hodnota volby --fix: „two“ (povoleno 0 až 9)."},
-        {{"--fix=%1%3", "5", "km"}, "Neplatná hodnota volby --fix: „%1%3“ (povoleno 0 až 9)."},  // no marker
-        {{"5", "km", "--fix"}, "Volba --fix vyžaduje hodnotu."},
-        {{"--csv", "--tsv", "5", "km"}, "Volby --csv a --tsv nelze použít zároveň."},
-        {{"--csv=1", "5", "km"}, "Volba --csv nemá žádnou hodnotu."},
-        {{"--locale", "xx_nonsense", "5", "km"}, "Neznámé národní prostředí: „xx_nonsense“."},
-        {{"--base", "33", "as", "base", "5"}, "Neplatná hodnota volby --base: „33“ (povoleno 2 až 32)."},
-        {{"as", "hex"}, "Příkazu as chybí argument."},
-        {{"as", "octal", "5"}, "Neznámé zobrazení: „octal“ (povoleno bin, oct, hex, base, based, fraction, roman)."},
-        {{"list", "a", "b"}, "Příkaz list má příliš mnoho argumentů."},
-    };
-    for (const UsageCase& c : cases) {
-        const QStringList arguments = words(c.arguments);
-        const CliResult result = runCli(arguments);
-        EXPECT_EQ(result.exitCode, 2) << describe(arguments);
-        EXPECT_EQ(result.out, QString()) << describe(arguments);
-        EXPECT_EQ(result.err, u("tolvarin-cli: ") + u(c.message) + u("\nNápovědu vypíše tolvarin-cli --help.\n"))
-            << describe(arguments);
+    const QStringList lines = dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/usage.txt"));
+    ASSERT_GE(lines.size(), 15);
+    for (const QString& line : lines) {
+        const QStringList f = dataFields(line);
+        ASSERT_EQ(f.size(), 2) << line.toStdString();
+        const CliResult result = runCli(f[0].split(u' ', Qt::SkipEmptyParts));
+        EXPECT_EQ(result.exitCode, 2) << line.toStdString();
+        EXPECT_EQ(result.out, QString()) << line.toStdString();
+        EXPECT_EQ(result.err, u("tolvarin-cli: ") + f[1] + u("\nNápovědu vypíše tolvarin-cli --help.\n"))
+            << line.toStdString();
     }
 }
 

@@ -20,11 +20,11 @@ CliResult runCli(const QStringList& arguments)
     return result;
 }
 
-CliResult runWithTestData(const QStringList& arguments, const char* locale)
+CliResult runWithTestData(const QStringList& arguments, const QString& locale)
 {
     return runCli(QStringList{QStringLiteral("--data"), QStringLiteral(TOLVARIN_TEST_DATA_DIR "/Test.tvd"),
                               QStringLiteral("--user-data"), QStringLiteral(TOLVARIN_TEST_DATA_DIR "/TestUser.tvd"),
-                              QStringLiteral("--locale"), QString::fromLatin1(locale)} +
+                              QStringLiteral("--locale"), locale} +
                   arguments);
 }
 

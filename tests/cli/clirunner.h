@@ -30,6 +30,6 @@ QStringList words(std::initializer_list<const char*> list);
 std::string describe(const QStringList& arguments);
 
 // tolvarin-cli --data <data/Test.tvd> --user-data <data/TestUser.tvd> --locale <locale> arguments...
-CliResult runWithTestData(const QStringList& arguments, const char* locale = "en_US");
+CliResult runWithTestData(const QStringList& arguments, const QString& locale = QStringLiteral("en_US"));
 
 }  // namespace tolvarin::test
