@@ -1,8 +1,8 @@
 #include "mainwindow/windowlayout.h"
 
-#include <gtest/gtest.h>
+#include "support/testfiles.h"
 
-#include <limits>
+#include <gtest/gtest.h>
 
 using namespace tolvarin;
 
@@ -65,7 +65,8 @@ TEST(WindowLayout, GridColumnsShareTheWidth)
     EXPECT_EQ(panel.columnWidths[0], 3562);  // 47 % of 7580
     EXPECT_EQ(panel.columnWidths[1], 1137);  // 15 % of 7580
     EXPECT_EQ(panel.columnWidths[2], 7780 - 3562 - 1137 - 255);
-    EXPECT_EQ(panel.marker.left, panel.grid.left + panel.grid.width - 255 - layout::kMarkerSize);  // beside the scroll bar
+    EXPECT_EQ(panel.marker.left,
+              panel.grid.left + panel.grid.width - 255 - layout::kMarkerSize);  // beside the scroll bar
 }
 
 TEST(InfoLineText, LongTextsAreCutTwoCharactersAtATime)
@@ -86,32 +87,25 @@ TEST(InfoLineText, LongTextsAreCutTwoCharactersAtATime)
         EXPECT_EQ(fitInfoText(QString::fromUtf8(c.text), c.maxWidth, width), QString::fromUtf8(c.shown)) << c.text;
 }
 
-// A 1280 x 800 primary screen with a 1920 x 1080 one to its right, in twips.
-const TwipsRect kScreens[] = {{0, 0, 19200, 12000}, {19200, 0, 28800, 16200}};
+// "left top width height"
+TwipsRect rectOf(const QString& text)
+{
+    const QStringList n = text.split(u' ', Qt::SkipEmptyParts);
+    return n.size() == 4 ? TwipsRect{n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt()}
+                         : TwipsRect{-1, -1, -1, -1};
+}
 
 TEST(WindowLayout, RestoredWindowFitsAScreenWithItsTitleBarOnIt)
 {
-    constexpr int kMax = std::numeric_limits<int>::max();
-    constexpr int kMin = std::numeric_limits<int>::min();
-    const struct {
-        TwipsRect stored;
-        TwipsRect placed;
-        const char* why;
-    } cases[] = {
-        {{1200, 900, 9000, 7000}, {1200, 900, 9000, 7000}, "on the primary screen: as it was"},
-        {{21000, 600, 9000, 7000}, {21000, 600, 9000, 7000}, "on the second screen: as it was"},
-        {{15000, 600, 9000, 7000}, {15000, 600, 9000, 7000}, "its title bar across both screens"},
-        {{100, 100, 2000000, 2000000}, {0, 0, 19200, 12000 - 450}, "larger than the screen"},
-        {{-100000, -100000, 9000, 7000}, {0, 0, 9000, 7000}, "wholly off the screens"},
-        {{47500, 900, 7590, 6285}, {48000 - 7590, 900, 7590, 6285}, "500 twips of its title bar show"},
-        {{1200, -300, 9000, 7000}, {1200, 0, 9000, 7000}, "title bar above the screen"},
-        {{1200, 11700, 9000, 7000}, {1200, 12000 - 450 - 7000, 9000, 7000}, "title bar below the screen"},
-        {{200000, 50000, 9000, 7000}, {48000 - 9000, 16200 - 450 - 7000, 9000, 7000}, "nearest: the second screen"},
-        {{kMin, kMin, kMax, kMax}, {0, 0, 19200, 12000 - 450}, "no length overflows"},
-        {{kMax, kMax, kMin, kMin}, {48000 - 7590, 16200 - 450 - 6255, 7590, 6255}, "no length overflows"},
-        {{100, 100, 10, 10}, {100, 100, 7590, 6255}, "never below the window's minimum"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(placeOnScreens(c.stored, kScreens), c.placed) << c.why;
+    // A 1280 x 800 primary screen with a 1920 x 1080 one to its right, in twips.
+    const TwipsRect screens[] = {{0, 0, 19200, 12000}, {19200, 0, 28800, 16200}};
+    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/screenplacements.txt"));
+    ASSERT_GE(lines.size(), 12);
+    for (const QString& line : lines) {
+        const QStringList f = test::dataFields(line);
+        ASSERT_EQ(f.size(), 3) << line.toStdString();
+        EXPECT_EQ(placeOnScreens(rectOf(f[0]), screens), rectOf(f[1])) << line.toStdString();
+    }
     EXPECT_EQ(placeOnScreens({-5, -5, 9000, 7000}, {}), (TwipsRect{-5, -5, 9000, 7000})) << "no screen known";
 }
 
