@@ -2,6 +2,7 @@
 
 #include "catalogue/unitcatalogue.h"
 #include "conversion/topicmodel.h"
+#include "support/testfiles.h"
 #include "support/testtext.h"
 
 #include <gtest/gtest.h>
@@ -12,29 +13,16 @@ using tolvarin::test::u;
 namespace {
 
 const auto blanks = [](int count) { return QString(count, u' '); };
-const auto letters = [](int count) { return QString(count, u'a'); };
-
-struct RowCase {
-    QString name;
-    QString symbol;
-    QStringList lines;
-};
 
 TEST(OutputLayout, RowPutsTheSymbolAtColumn30AndTheValueAt40)
 {
-    const RowCase cases[] = {
-        {letters(28), u("m"), {letters(28) + u(" m") + blanks(9) + u("5")}},
-        {letters(29), u("m"), {letters(29) + u("m") + blanks(9) + u("5")}},
-        {letters(30), u("m"), {letters(30), blanks(29) + u("m") + blanks(9) + u("5")}},
-        {letters(31), u("m"), {letters(31), blanks(29) + u("m") + blanks(9) + u("5")}},
-        {u("čtvereční metr"), u("m²"), {u("čtvereční metr") + blanks(15) + u("m²") + blanks(8) + u("5")}},
-        {u("metr"), u("abcdefghij"), {u("metr") + blanks(25) + u("abcdefghij5")}},
-        {u("metr"), u("abcdefghijk"), {u("metr") + blanks(25) + u("abcdefghijk"), blanks(39) + u("5")}},
-        {u("metr"), QString(), {u("metr") + blanks(35) + u("5")}},
-        {letters(30), QString(), {letters(30), blanks(39) + u("5")}},
-    };
-    for (const RowCase& c : cases)
-        EXPECT_EQ(rowLines(c.name, c.symbol, u("5")), c.lines) << c.name.toStdString() << " " << c.symbol.toStdString();
+    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/rows.txt"));
+    ASSERT_GE(lines.size(), 9);
+    for (const QString& line : lines) {
+        const QStringList f = test::dataFields(line);
+        ASSERT_GE(f.size(), 3) << line.toStdString();
+        EXPECT_EQ(rowLines(f[0], f[1], u("5")), f.mid(2)) << line.toStdString();
+    }
 }
 
 struct BlockCase {
