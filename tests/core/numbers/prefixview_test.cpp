@@ -2,12 +2,11 @@
 
 #include "catalogue/topictable.h"
 #include "catalogue/unitcatalogue.h"
+#include "support/testfiles.h"
 #include "support/testlocales.h"
 #include "support/testtext.h"
 
 #include <gtest/gtest.h>
-
-#include <limits>
 
 using namespace tolvarin;
 using tolvarin::test::u;
@@ -30,61 +29,21 @@ TEST(PrefixView, SpreadsTheValueOverThePrefixes)
     EXPECT_EQ(view.value().topRow, kKiloRow);  // the first row from the top within (1, 1000)
 }
 
-struct TopRowCase {
-    const char* value;
-    const QLocale* locale;
-    int valueRow;
-    std::vector<double> coefficients;
-    std::optional<int> topRow;
-    const char* why;
-};
-
-TEST(PrefixView, RowThatGoesToTheTop)
+TEST(PrefixView, RowThatGoesToTheTopOrTheError)
 {
-    const TopRowCase cases[] = {
-        {"-1500", &kCzech, 0, kPrefixes, kKiloRow, "the absolute value counts"},
-        {"0", &kCzech, 0, kPrefixes, std::nullopt, "every row is 0"},
-        {"1000", &kCzech, 1, {1e-3, 1, 10, 100}, 2, "1000 itself and 1 do not qualify"},
-        {"1000", &kCzech, 0, {1, 1e3, 1e-3}, std::nullopt, "1000, 1 and 10^6: none qualifies"},
-        {"999,9999999999999", &kCzech, 0, {1, 10}, 1, "shown as 1000, so it does not qualify"},
-        {"1,000001", &kCzech, 0, {1}, 0, "just above 1"},
-        {"1,5", &kCzech, kKiloRow, kPrefixes, kKiloRow, "1,5 kilo is 1500 in the first row"},
-    };
-    for (const auto& c : cases) {
-        const Result<PrefixViewValues> view = computePrefixView(u(c.value), c.valueRow, c.coefficients, *c.locale);
-        ASSERT_TRUE(view.ok()) << c.why;
-        EXPECT_EQ(view.value().topRow, c.topRow) << c.why;
-    }
-}
-
-struct ErrorCase {
-    const char* value;
-    const QLocale* locale;
-    int valueRow;
-    std::vector<double> coefficients;
-    ErrorCode error;
-};
-
-TEST(PrefixView, ErrorsGiveNoTexts)
-{
-    const double inf = std::numeric_limits<double>::infinity();
-    const ErrorCase cases[] = {
-        {"abc", &kCzech, 0, kPrefixes, ErrorCode::TypeMismatch},
-        {"1.5", &kCzech, 0, kPrefixes, ErrorCode::TypeMismatch},
-        {"1500", &kCzech, -1, kPrefixes, ErrorCode::SubscriptOutOfRange},
-        {"1500", &kCzech, int(kPrefixes.size()), kPrefixes, ErrorCode::SubscriptOutOfRange},
-        {"1500", &kCzech, 0, {}, ErrorCode::SubscriptOutOfRange},
-        {"1500", &kCzech, 0, {1, 0, 10}, ErrorCode::DivisionByZero},
-        {"1500", &kCzech, 0, {1, inf}, ErrorCode::Overflow},
-        {"1E300", &kEnglish, 0, kPrefixes, ErrorCode::Overflow},   // 10^324 in the yocto row
-        {"1E-300", &kEnglish, 0, kPrefixes, ErrorCode::Overflow},  // 10^-324 in the yotta row: no digits left
-        // The largest double: its 15-digit text 1,79769313486232E+308 would not read back.
-        {"1,7976931348623157E308", &kCzech, 0, {1, 10}, ErrorCode::Overflow},
-    };
-    for (const auto& c : cases) {
-        const Result<PrefixViewValues> view = computePrefixView(u(c.value), c.valueRow, c.coefficients, *c.locale);
-        ASSERT_FALSE(view.ok()) << c.value << " row " << c.valueRow;
-        EXPECT_EQ(view.error(), c.error) << c.value << " row " << c.valueRow;
+    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/prefixrows.txt"));
+    ASSERT_GE(lines.size(), 17);
+    for (const QString& line : lines) {
+        const QStringList f = test::dataFields(line);
+        ASSERT_EQ(f.size(), 5) << line.toStdString();
+        std::vector<double> coefficients;
+        for (const QString& c : f[3].split(u' ', Qt::SkipEmptyParts)) coefficients.push_back(c.toDouble());
+        if (f[3] == u("prefixes")) coefficients = kPrefixes;
+        const Result<PrefixViewValues> view =
+            computePrefixView(f[0], f[2].toInt(), coefficients, f[1] == u("cs") ? kCzech : kEnglish);
+        QString outcome = view.ok() ? u("no top") : u("error %1").arg(int(view.error()));
+        if (view.ok() && view.value().topRow) outcome = u("top %1").arg(*view.value().topRow);
+        EXPECT_EQ(outcome, f[4]) << line.toStdString();
     }
 }
 
