@@ -7,6 +7,7 @@
 #include "conversion/conversiongrid.h"
 #include "mainwindow/commandsurfaces.h"
 #include "mainwindow/infolinelabel.h"
+#include "mainwindow/lifecycle.h"
 #include "mainwindow/mainwindow.h"
 #include "output/helpwindow.h"
 #include "settings/optionsdialog.h"
@@ -160,6 +161,18 @@ protected:
     QAction* topic(int slot) const { return window->commands()->topicAction(slot); }
     QString panel(StatusPanel which) const { return window->commands()->panel(which)->text(); }
     QString info() const { return window->infoLine()->fullText(); }
+    // A text of the window's settings store; "<none>" when the key is not there.
+    QString stored(const char* section, const char* key) const
+    {
+        return window->lifecycle().store().readText(QString::fromLatin1(section), QString::fromLatin1(key),
+                                                    QStringLiteral("<none>"));
+    }
+    // The text of the one message shown; how many there were when not one.
+    QString message() const
+    {
+        const qsizetype count = messages.messages.size();
+        return count == 1 ? messages.messages[0].text : QStringLiteral("(%1 messages)").arg(count);
+    }
     void typeInto(int row, const QString& text) { typeIntoGrid(grid(), row, text); }
     // Opens "Možnosti" with its command; the steps run while it is shown.
     void openOptions(std::function<void(OptionsDialog&)> steps)

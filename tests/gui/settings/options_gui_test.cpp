@@ -1,6 +1,5 @@
 // The options dialog over the whole window: opened by its command, answered
 // by the test while it is shown, with the file and colour choosers replaced.
-#include "mainwindow/lifecycle.h"
 #include "settings/optionscommand.h"
 #include "settings/optionsdialog.h"
 #include "support/windowfixture.h"
@@ -18,20 +17,13 @@ using tolvarin::test::u;
 
 namespace {
 
-class OptionsTest : public test::MainWindowTest {
-protected:
-    QString stored(const char* section, const char* key)
-    {
-        return window->lifecycle().store().readText(QString::fromLatin1(section), QString::fromLatin1(key),
-                                                    u("<none>"));
-    }
-};
+using OptionsTest = test::MainWindowTest;
 
 TEST_F(OptionsTest, NumberBoxesTakeWholeNumbersOfTheirRange)
 {
     const struct {
         const char* text;
-        const char* stored;  // nullptr: refused
+        const char* stored;                                        // nullptr: refused
     } cases[] = {{"33", nullptr}, {"", nullptr}, {" 12 ", "12"}};  // the range's rules are core tests
     for (const auto& c : cases) {
         for (const bool byTab : {false, true}) {
@@ -199,8 +191,7 @@ TEST_F(OptionsTest, AFailedWriteIsReported)
     QFile::remove(file);
     ASSERT_TRUE(QDir().mkdir(file));  // nothing can be written there now
     openOptions([](OptionsDialog& dialog) { QTest::mouseClick(dialog.okButton(), Qt::LeftButton); });
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].text.startsWith(u("Nastavení se nepodařilo uložit")));
+    EXPECT_TRUE(message().startsWith(u("Nastavení se nepodařilo uložit")));
 }
 
 TEST(OptionsSetup, SetupStartKeepsTheStartTopicAndLevel)
