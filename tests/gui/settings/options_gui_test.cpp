@@ -194,33 +194,4 @@ TEST_F(OptionsTest, AFailedWriteIsReported)
     EXPECT_TRUE(message().startsWith(u("Nastavení se nepodařilo uložit")));
 }
 
-TEST(OptionsSetup, SetupStartKeepsTheStartTopicAndLevel)
-{
-    test::TestFolder folder;
-    folder.writeLines(u("Tolvar.tvd"), test::mainTestFile());
-    RecordingMessageSink messages;
-    MainWindowOptions options = test::testWindowOptions(folder, QLocale(QLocale::Czech), &messages);
-    test::OptionsAtHand user;
-    options.optionsServices = &user;
-    {
-        SettingsStore store(options.settingsFile);
-        store.writeText(u("Start"), u("Tema"), u("5"));
-        store.writeText(u("Obecne"), u("Uroven"), u("2"));
-        store.writeText(u("Obecne"), u("SafeEnd"), u("0"));
-        store.writeText(u("Navigator"), u("S5"), u("Hustota látek"));
-    }
-    QString shownTopic;
-    user.steps = [&](OptionsDialog& dialog) {
-        shownTopic = dialog.startTopicBox()->currentText();
-        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-    };
-    MainWindow window(options);
-    EXPECT_FALSE(window.startUp({u("tolvarin"), u("SETUP")}));
-    EXPECT_EQ(shownTopic, u("Hustota látek"));
-    ASSERT_FALSE(messages.messages.isEmpty());
-    EXPECT_EQ(messages.messages[0].text, u("Spusťte aplikaci znovu."));
-    SettingsStore store(options.settingsFile);
-    EXPECT_EQ(store.readText(u("Start"), u("Tema"), {}) + store.readText(u("Obecne"), u("Uroven"), {}), u("52"));
-}
-
 }  // namespace
