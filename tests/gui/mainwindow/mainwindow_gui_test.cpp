@@ -70,7 +70,6 @@ TEST_F(MainWindowTest, PrecisionShortcutsRewriteTheColumn)
     EXPECT_EQ(grid()->valueText(3), u("39,3700787401575"));
     QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(grid()->valueText(3), u("39,37"));
-    EXPECT_TRUE(action(Command::FormatFixed)->isChecked());
 }
 
 TEST_F(MainWindowTest, HidingUnmarkedRowsAndShowingThemAgain)
