@@ -146,11 +146,7 @@ TEST_F(MainWindowTest, PopUpMenusOfTheWindow)
     const Case cases[] = {
         {"value", [&] { QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, value.center()); }, Menu::AsView},
         {"name", [&] { QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, name.center()); }, Menu::Table},
-        {"panel",
-         [&] {
-             QTest::mouseClick(window->conversionPanel(), Qt::RightButton, {}, {2, 2});
-         },
-         Menu::Go},
+        {"panel", [&] { QTest::mouseClick(window->conversionPanel(), Qt::RightButton, {}, QPoint(2, 2)); }, Menu::Go},
         {"information line", [&] { QTest::mouseClick(window->infoLine(), Qt::RightButton); }, Menu::PreviewTarget},
         {"title line", [&] { QTest::mouseClick(window->titleLine(), Qt::LeftButton); }, Menu::Go},
         {"editor",
