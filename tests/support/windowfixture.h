@@ -7,6 +7,7 @@
 #include "conversion/conversiongrid.h"
 #include "mainwindow/commandsurfaces.h"
 #include "mainwindow/infolinelabel.h"
+#include "mainwindow/lifecycle.h"
 #include "mainwindow/mainwindow.h"
 #include "output/helpwindow.h"
 #include "settings/optionsdialog.h"
@@ -55,44 +56,16 @@ inline void chooseFromDropDown(QToolButton* button, QAction* entry)
     button->showMenu();
 }
 
-// Lengths (with units of levels 2 and 3), areas, a long topic 3 whose names
-// share no letters with "metr", angles, temperatures and a prefix topic long
-// enough to scroll, its first row the factor 1.
+// The data files of the window tests, in tests/support/data: what they hold
+// is said at their top.
 inline QStringList mainTestFile()
 {
-    QStringList lines = {
-        u("'test data"),
-        u("1|metr|m|1|Základní jednotka délky.|True"),
-        u("1|kilometr|km|1000|Tisíc metrů."),
-        u("1|centimetr|cm|0.01|"),
-        u("1|+palec|in|0.0254|Anglický palec."),
-        u("1|+stopa|ft|0.3048|"),
-        u("1|*loket|lok|0.7775|Vídeňský loket."),
-        u("2|metr čtvereční|m²|1||True"),
-        u("2|ar|a|100|"),
-        u("10|radián|rad|1||True"),
-        u("10|stupeň|°|PI/180|"),
-        u("16|kelvin|K|1||True"),
-        u("16|stupeň Celsia|°C|1|"),
-        u("16|stupeň Fahrenheita|°F|5/9|"),
-        u("16|stupeň Rankina|°R|5/9|"),
-        u("16|stupeň Réaumura|°Ré|1.25|"),
-    };
-    for (int n = 1; n <= 40; ++n) lines << u("3|nádoba %1|n%1|%1|").arg(n) + (n == 1 ? u("|True") : QString());
-    for (const char* prefix : {"jedna||1||True", "exa|E|1E18|", "peta|P|1E15|", "tera|T|1E12|", "giga|G|1E9|",
-                               "mega|M|1E6|", "kilo|k|1000|", "hekto|h|100|", "deka|da|10|", "deci|d|0.1|",
-                               "centi|c|0.01|", "mili|m|0.001|", "mikro|µ|1E-6|", "nano|n|1E-9|", "piko|p|1E-12|",
-                               "femto|f|1E-15|", "atto|a|1E-18|", "zepto|z|1E-21|", "yokto|y|1E-24|",
-                               "ronto|r|1E-27|", "quekto|q|1E-30|", "setina quekta||1E-32|"})
-        lines << u("26|") + u(prefix);
-    return lines;
+    return dataFileLines(QStringLiteral(TOLVARIN_SHIPPED_DATA_DIR "/../tests/support/data/window.tvd"));
 }
 
-// User topics 1 and 3 (no 2).
 inline QStringList userTestFile()
 {
-    return {u("'U1=Frekvence"), u("1|hertz|Hz|1|"), u("1|kilohertz|kHz|1000|"), u("'U3=Zrychlení"),
-            u("3|metr za sekundu na druhou|m/s²|1|"), u("3|gal|Gal|0.01|")};
+    return dataFileLines(QStringLiteral(TOLVARIN_SHIPPED_DATA_DIR "/../tests/support/data/windowuser.tvd"));
 }
 
 // The user at the options dialog: the choosers give what the test set, and
@@ -188,6 +161,18 @@ protected:
     QAction* topic(int slot) const { return window->commands()->topicAction(slot); }
     QString panel(StatusPanel which) const { return window->commands()->panel(which)->text(); }
     QString info() const { return window->infoLine()->fullText(); }
+    // A text of the window's settings store; "<none>" when the key is not there.
+    QString stored(const char* section, const char* key) const
+    {
+        return window->lifecycle().store().readText(QString::fromLatin1(section), QString::fromLatin1(key),
+                                                    QStringLiteral("<none>"));
+    }
+    // The text of the one message shown; how many there were when not one.
+    QString message() const
+    {
+        const qsizetype count = messages.messages.size();
+        return count == 1 ? messages.messages[0].text : QStringLiteral("(%1 messages)").arg(count);
+    }
     void typeInto(int row, const QString& text) { typeIntoGrid(grid(), row, text); }
     // Opens "Možnosti" with its command; the steps run while it is shown.
     void openOptions(std::function<void(OptionsDialog&)> steps)

@@ -38,8 +38,10 @@ protected:
     void type(const QString& typed)
     {
         for (QChar c : typed) {
-            if (c == QLatin1Char('\n')) QTest::keyClick(text(), Qt::Key_Return);
-            else QTest::sendKeyEvent(QTest::Click, text(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+            if (c == QLatin1Char('\n'))
+                QTest::keyClick(text(), Qt::Key_Return);
+            else
+                QTest::sendKeyEvent(QTest::Click, text(), Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
 
@@ -73,12 +75,12 @@ TEST_F(DataFileEditorTest, SavesThatWouldLoseCharactersAskFirst)
     type(u("Ω"));
     messages.answers = {MessageAnswer::No};
     EXPECT_FALSE(editor()->save());
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].text.startsWith(u("Znak „Ω“ na řádku 2 nelze zapsat v kódování Windows-1250")));
+    EXPECT_TRUE(message().startsWith(u("Znak „Ω“ na řádku 2 nelze zapsat v kódování Windows-1250")));
     EXPECT_EQ(mainBytes(), before);
     messages.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(editor()->save());
-    EXPECT_EQ(mainBytes(), QByteArray("'\xC4\x8D\r\n\xCE\xA9" "1|metr|m|1||True\r\n"));
+    EXPECT_EQ(mainBytes(), QByteArray("'\xC4\x8D\r\n\xCE\xA9"
+                                      "1|metr|m|1||True\r\n"));
     action(Command::CloseEditor)->trigger();
 
     const QByteArray stray = "'\xC5\xBE \xE9\r\n1|metr|m|1||True\r\n";
@@ -87,8 +89,7 @@ TEST_F(DataFileEditorTest, SavesThatWouldLoseCharactersAskFirst)
     messages.messages.clear();
     messages.answers = {MessageAnswer::No};
     EXPECT_FALSE(editor()->save());
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].text.contains(u("na řádku 1 bajty, které nejsou v kódování UTF-8")));
+    EXPECT_TRUE(message().contains(u("na řádku 1 bajty, které nejsou v kódování UTF-8")));
     EXPECT_EQ(mainBytes(), stray);
 }
 
@@ -101,13 +102,12 @@ TEST_F(DataFileEditorTest, ReadOnlyFileIsSavedAsTheUsersOwnCopy)
     const QByteArray before = mainBytes();
     QFile::setPermissions(mainPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     action(Command::SaveEditor)->trigger();
-    ASSERT_EQ(messages.messages.size(), 1);
     const QString copy = folder.path(QStringLiteral("userdata/Tolvar.tvd"));
-    EXPECT_TRUE(messages.messages[0].text.contains(u("byly úpravy uloženy do kopie ") + copy));
+    EXPECT_TRUE(message().contains(u("byly úpravy uloženy do kopie ") + copy));
     EXPECT_EQ(mainBytes(), before);
     EXPECT_TRUE(fileBytes(copy).startsWith("'upraveno\r\n"));
     EXPECT_EQ(window->lifecycle().settings().mainFilePath, copy);
-    EXPECT_EQ(window->lifecycle().store().readText(u("Obecne"), u("Path"), QString()), copy);
+    EXPECT_EQ(stored("Obecne", "Path"), copy);
     EXPECT_FALSE(editor()->isModified());
 }
 
@@ -120,8 +120,7 @@ TEST_F(DataFileEditorTest, ReadOnlyFileIsRefusedAndTheTextStays)
     const QByteArray before = mainBytes();
     QFile::setPermissions(mainPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     action(Command::SaveEditor)->trigger();
-    ASSERT_EQ(messages.messages.size(), 1);  // no reload
-    EXPECT_TRUE(messages.messages[0].text.startsWith(u("Soubor ") + mainPath() + u(" je jen pro čtení")));
+    EXPECT_TRUE(message().startsWith(u("Soubor ") + mainPath() + u(" je jen pro čtení")));  // no reload
     EXPECT_TRUE(editor()->isEditing());
     EXPECT_TRUE(editor()->isModified());
     EXPECT_TRUE(text()->toPlainText().startsWith(QStringLiteral("x\n")));
@@ -141,13 +140,12 @@ TEST_F(DataFileEditorTest, SaveWritesAndReloadsOnceCloseReturnsToTheTopic)
     EXPECT_EQ(text()->geometry(), window->conversionPanel()->geometry());
     type(QStringLiteral("x\n"));  // the caret stands at the open topic's first line
     action(Command::SaveEditor)->trigger();
-    ASSERT_EQ(messages.messages.size(), 1);  // the reload reports the bad line once
-    EXPECT_TRUE(messages.messages[0].text.startsWith(u("Načtena nekorektní data")));
+    EXPECT_TRUE(message().startsWith(u("Načtena nekorektní data")));  // the reload reports the bad line once
     EXPECT_TRUE(mainBytes().startsWith("'test data\r\nx\r\n1|metr|"));
     folder.writeBytes(QStringLiteral("Tolvar.tvd"), "changed elsewhere");
     action(Command::CloseEditor)->trigger();
     EXPECT_EQ(mainBytes(), QByteArray("changed elsewhere"));  // no second write
-    EXPECT_EQ(messages.messages.size(), 1);                    // no second reload
+    EXPECT_EQ(messages.messages.size(), 1);                   // no second reload
     EXPECT_EQ(window->currentTopic(), 1);
     EXPECT_EQ(window->titleLine()->text(), u(" Délka"));
     EXPECT_TRUE(window->conversionPanel()->isVisible());
@@ -195,8 +193,7 @@ TEST_F(DataFileEditorTest, OverfullSectionIsReportedAtTheReloadAndTheEditorStays
     text()->moveCursor(QTextCursor::End);
     text()->insertPlainText(section.join(QLatin1Char('\n')));
     action(Command::SaveEditor)->trigger();
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].text.startsWith(u("V tématu 3 Objem je příliš mnoho vět!")));
+    EXPECT_TRUE(message().startsWith(u("V tématu 3 Objem je příliš mnoho vět!")));
     EXPECT_TRUE(editor()->isEditing());
 }
 
@@ -206,7 +203,8 @@ TEST_F(DataFileEditorTest, TypedCharactersAreRedEditingKeysChangeNoColour)
     for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Backspace}) QTest::keyClick(text(), key);
     EXPECT_NE(text()->currentCharFormat().foreground().color(), QColor(Qt::red));
     type(QStringLiteral("k"));
-    EXPECT_EQ(text()->textCursor().charFormat().foreground().color(), QColor(Qt::red));  // the character before the caret
+    EXPECT_EQ(text()->textCursor().charFormat().foreground().color(),
+              QColor(Qt::red));  // the character before the caret
 }
 
 TEST_F(DataFileEditorTest, OpeningATopicMovesTheCaretToItsLines)
@@ -225,20 +223,17 @@ TEST_F(DataFileEditorTest, FontKeysAreWrittenOnOkOnly)
     EXPECT_FALSE(action(Command::Font)->isVisible());
     action(Command::EditMainFile)->trigger();
     EXPECT_TRUE(action(Command::Font)->isVisible());
-    const auto key = [this](const char* name) {
-        return window->lifecycle().store().readText(QStringLiteral("Edit"), QString::fromLatin1(name), u("<none>"));
-    };
     action(Command::Font)->trigger();  // cancelled
-    EXPECT_EQ(key("FontName"), u("<none>"));
+    EXPECT_EQ(stored("Edit", "FontName"), u("<none>"));
     QFont chosen(fixed.family());
     chosen.setPixelSize(20);
     chosen.setBold(true);
     dialogs.font = chosen;
     action(Command::Font)->trigger();
-    EXPECT_EQ(key("FontName"), fixed.family());
-    EXPECT_NEAR(QLocale(QLocale::Czech).toDouble(key("FontSize")), 20 * 72.0 / text()->logicalDpiY(), 1e-4);
-    EXPECT_EQ(key("FontBold"), u("True"));
-    EXPECT_EQ(key("FontItalic"), u("False"));
+    EXPECT_EQ(stored("Edit", "FontName"), fixed.family());
+    EXPECT_NEAR(QLocale(QLocale::Czech).toDouble(stored("Edit", "FontSize")), 20 * 72.0 / text()->logicalDpiY(), 1e-4);
+    EXPECT_EQ(stored("Edit", "FontBold"), u("True"));
+    EXPECT_EQ(stored("Edit", "FontItalic"), u("False"));
     EXPECT_TRUE(text()->font().bold());
 }
 

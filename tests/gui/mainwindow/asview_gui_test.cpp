@@ -159,8 +159,7 @@ TEST_F(AsViewTest, NegativePasteShowsTheNoticeOncePerRun)
         action(Command::Paste)->trigger();
     }
     EXPECT_EQ(grid()->valueText(0), u("3000"));
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].text, negativeValueNoticeText());
+    EXPECT_EQ(message(), negativeValueNoticeText());
 }
 
 TEST_F(AsViewTest, F5ShowsTheValueWithEveryPrefix)

@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QComboBox>
 #include <QFile>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
@@ -43,13 +45,16 @@ protected:
 
     std::unique_ptr<MainWindow> makeWindow(RecordingMessageSink& sink)
     {
-        return std::make_unique<MainWindow>(
-            test::testWindowOptions(folder, QLocale(QLocale::Czech, QLocale::CzechRepublic), &sink));
+        MainWindowOptions options =
+            test::testWindowOptions(folder, QLocale(QLocale::Czech, QLocale::CzechRepublic), &sink);
+        options.optionsServices = &optionsUser;
+        return std::make_unique<MainWindow>(options);
     }
     QAction* action(const MainWindow& window, Command command) const { return window.commands()->action(command); }
 
     test::TestFolder folder;
     RecordingMessageSink messages;
+    test::OptionsAtHand optionsUser;
 };
 
 // No store: a comfortable window for the screen, every quantity title whole,
@@ -211,9 +216,7 @@ TEST_F(StartupTest, NamesPlacementAndCountsSurviveARestart)
         EXPECT_TRUE(window->close());
     }
     EXPECT_NE(stored("Obecne", "Doba"), u("<none>"));
-    EXPECT_EQ(stored("Navigator", "S1"), u("Vzdálenost"));
     EXPECT_EQ(stored("Navigator", "U1"), u("Frekvence"));
-    EXPECT_EQ(stored("Obecne", "Prevedeno"), u("1"));
     auto window = makeWindow(messages);
     ASSERT_TRUE(window->startUp());
     EXPECT_EQ(window->navigator()->topicList()->item(0)->text(), u("Vzdálenost"));
@@ -226,8 +229,8 @@ TEST_F(StartupTest, NamesPlacementAndCountsSurviveARestart)
 // A placement that no screen can hold opens the window on the screen.
 TEST_F(StartupTest, HugeOffScreenPlacementOpensOnTheScreen)
 {
-    for (const auto& [key, value] : {std::pair{"Left", "-100000"}, {"Top", "-100000"}, {"Width", "2000000"},
-                                     {"Height", "2000000"}})
+    for (const auto& [key, value] :
+         {std::pair{"Left", "-100000"}, {"Top", "-100000"}, {"Width", "2000000"}, {"Height", "2000000"}})
         store("Start", key, u(value));
     auto window = makeWindow(messages);
     ASSERT_TRUE(window->startUp());
@@ -235,6 +238,24 @@ TEST_F(StartupTest, HugeOffScreenPlacementOpensOnTheScreen)
     EXPECT_TRUE(screen.contains(window->frameGeometry().topLeft())) << window->frameGeometry().x();
     EXPECT_LE(window->width(), screen.width());
     EXPECT_LE(window->height(), screen.height());
+}
+
+// "setup" opens the options dialog on the stored start topic and level, and
+// OK keeps them.
+TEST_F(StartupTest, SetupStartKeepsTheStartTopicAndLevel)
+{
+    store("Start", "Tema", u("5"));
+    store("Obecne", "Uroven", u("2"));
+    store("Obecne", "SafeEnd", u("0"));
+    store("Navigator", "S5", u("Hustota látek"));
+    QString shownTopic;
+    optionsUser.steps = [&](OptionsDialog& dialog) {
+        shownTopic = dialog.startTopicBox()->currentText();
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    };
+    EXPECT_FALSE(makeWindow(messages)->startUp({u("tolvarin"), u("SETUP")}));
+    EXPECT_EQ(shownTopic, u("Hustota látek"));
+    EXPECT_EQ(stored("Start", "Tema") + stored("Obecne", "Uroven"), u("52"));
 }
 
 TEST(Splash, ShowsTheProgramsNameVersionAndIcon)

@@ -72,8 +72,7 @@ TEST_F(RecordingTest, CancelCreatesNothingAndAFullDeviceStopsWithAMessage)
     if (!QFile::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full";
     target = QStringLiteral("/dev/full");
     action(Command::Record)->trigger();
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].text.contains(QStringLiteral("/dev/full")));
+    EXPECT_TRUE(message().contains(QStringLiteral("/dev/full")));
     EXPECT_TRUE(shown(Command::Record));
 }
 

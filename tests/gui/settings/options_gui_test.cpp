@@ -1,6 +1,5 @@
 // The options dialog over the whole window: opened by its command, answered
 // by the test while it is shown, with the file and colour choosers replaced.
-#include "mainwindow/lifecycle.h"
 #include "settings/optionscommand.h"
 #include "settings/optionsdialog.h"
 #include "support/windowfixture.h"
@@ -18,20 +17,13 @@ using tolvarin::test::u;
 
 namespace {
 
-class OptionsTest : public test::MainWindowTest {
-protected:
-    QString stored(const char* section, const char* key)
-    {
-        return window->lifecycle().store().readText(QString::fromLatin1(section), QString::fromLatin1(key),
-                                                    u("<none>"));
-    }
-};
+using OptionsTest = test::MainWindowTest;
 
 TEST_F(OptionsTest, NumberBoxesTakeWholeNumbersOfTheirRange)
 {
     const struct {
         const char* text;
-        const char* stored;  // nullptr: refused
+        const char* stored;                                        // nullptr: refused
     } cases[] = {{"33", nullptr}, {"", nullptr}, {" 12 ", "12"}};  // the range's rules are core tests
     for (const auto& c : cases) {
         for (const bool byTab : {false, true}) {
@@ -199,37 +191,7 @@ TEST_F(OptionsTest, AFailedWriteIsReported)
     QFile::remove(file);
     ASSERT_TRUE(QDir().mkdir(file));  // nothing can be written there now
     openOptions([](OptionsDialog& dialog) { QTest::mouseClick(dialog.okButton(), Qt::LeftButton); });
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].text.startsWith(u("Nastavení se nepodařilo uložit")));
-}
-
-TEST(OptionsSetup, SetupStartKeepsTheStartTopicAndLevel)
-{
-    test::TestFolder folder;
-    folder.writeLines(u("Tolvar.tvd"), test::mainTestFile());
-    RecordingMessageSink messages;
-    MainWindowOptions options = test::testWindowOptions(folder, QLocale(QLocale::Czech), &messages);
-    test::OptionsAtHand user;
-    options.optionsServices = &user;
-    {
-        SettingsStore store(options.settingsFile);
-        store.writeText(u("Start"), u("Tema"), u("5"));
-        store.writeText(u("Obecne"), u("Uroven"), u("2"));
-        store.writeText(u("Obecne"), u("SafeEnd"), u("0"));
-        store.writeText(u("Navigator"), u("S5"), u("Hustota látek"));
-    }
-    QString shownTopic;
-    user.steps = [&](OptionsDialog& dialog) {
-        shownTopic = dialog.startTopicBox()->currentText();
-        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-    };
-    MainWindow window(options);
-    EXPECT_FALSE(window.startUp({u("tolvarin"), u("SETUP")}));
-    EXPECT_EQ(shownTopic, u("Hustota látek"));
-    ASSERT_FALSE(messages.messages.isEmpty());
-    EXPECT_EQ(messages.messages[0].text, u("Spusťte aplikaci znovu."));
-    SettingsStore store(options.settingsFile);
-    EXPECT_EQ(store.readText(u("Start"), u("Tema"), {}) + store.readText(u("Obecne"), u("Uroven"), {}), u("52"));
+    EXPECT_TRUE(message().startsWith(u("Nastavení se nepodařilo uložit")));
 }
 
 }  // namespace
