@@ -60,12 +60,12 @@ inline void chooseFromDropDown(QToolButton* button, QAction* entry)
 // is said at their top.
 inline QStringList mainTestFile()
 {
-    return dataFileLines(QStringLiteral(TOLVARIN_SHIPPED_DATA_DIR "/../tests/support/data/window.tvd"));
+    return dataFileLines(QStringLiteral(TOLVARIN_SUPPORT_DATA_DIR "/window.tvd"));
 }
 
 inline QStringList userTestFile()
 {
-    return dataFileLines(QStringLiteral(TOLVARIN_SHIPPED_DATA_DIR "/../tests/support/data/windowuser.tvd"));
+    return dataFileLines(QStringLiteral(TOLVARIN_SUPPORT_DATA_DIR "/windowuser.tvd"));
 }
 
 // The user at the options dialog: the choosers give what the test set, and
