@@ -6,9 +6,15 @@
 
 namespace tolvarin::test {
 
-TestFolder::TestFolder() { EXPECT_TRUE(dir_.isValid()); }
+TestFolder::TestFolder()
+{
+    EXPECT_TRUE(dir_.isValid());
+}
 
-QString TestFolder::path(const QString& name) const { return dir_.filePath(name); }
+QString TestFolder::path(const QString& name) const
+{
+    return dir_.filePath(name);
+}
 
 QString TestFolder::writeBytes(const QString& name, const QByteArray& bytes) const
 {
@@ -47,6 +53,25 @@ QStringList dataFields(const QString& line)
             field = field.mid(1, field.size() - 2);
     }
     return fields;
+}
+
+QList<QStringList> dataRows(const QString& path, qsizetype fields, qsizetype atLeast)
+{
+    QList<QStringList> rows;
+    for (const QString& line : dataFileLines(path)) {
+        const QStringList f = dataFields(line);
+        if (fields == 0 || f.size() == fields)
+            rows.append(f);
+        else
+            ADD_FAILURE() << "not " << fields << " fields: " << line.toStdString();
+    }
+    EXPECT_GE(rows.size(), atLeast) << path.toStdString();
+    return rows;
+}
+
+std::string rowName(const QStringList& fields)
+{
+    return fields.join(QStringLiteral(" | ")).toStdString();
 }
 
 QList<std::pair<QString, QString>> dataItems(const QString& field)

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <string>
 #include <utility>
 
 namespace tolvarin::test {
@@ -34,6 +35,14 @@ QStringList dataFileLines(const QString& path);
 // The fields of a data file line cut at every "|", without the blanks around
 // them; a field in double quotes keeps its own blanks.
 QStringList dataFields(const QString& line);
+
+// The lines of a test data file cut into their fields, those with exactly
+// `fields` fields (any number when 0). Fails the test for every other line
+// and when fewer than `atLeast` lines are left.
+QList<QStringList> dataRows(const QString& path, qsizetype fields, qsizetype atLeast);
+
+// A row of dataRows as failure messages name it.
+std::string rowName(const QStringList& fields);
 
 // The "name=text" items of a field, separated by ";"; a quoted text keeps its
 // blanks.

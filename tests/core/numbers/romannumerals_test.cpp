@@ -1,30 +1,18 @@
 #include "numbers/romannumerals.h"
 
+#include "support/testfiles.h"
 #include "support/testtext.h"
 
 #include <gtest/gtest.h>
 
 using namespace tolvarin;
-using tolvarin::test::u;
 
 namespace {
 
-struct RomanCase {
-    int value;
-    const char* numeral;
-};
-
 TEST(RomanNumeral, Table)
 {
-    // clang-format off
-    const RomanCase cases[] = {
-        {0, ""}, {1, "I"}, {4, "IV"}, {9, "IX"}, {14, "XIV"}, {49, "XLIX"}, {99, "XCIX"}, {400, "CD"},
-        {499, "CDXCIX"}, {949, "CMXLIX"}, {989, "CMLXXXIX"}, {990, "XM"}, {994, "XMIV"}, {998, "XMVIII"},
-        {999, "CMXCIX"}, {1990, "MXM"}, {1999, "MCMXCIX"}, {4000, "MMMM"}, {9999, "MMMMMMMMMCMXCIX"},
-        {10000, "MMMMMMMMMM"},
-    };
-    // clang-format on
-    for (const RomanCase& c : cases) EXPECT_EQ(romanNumeral(c.value), u(c.numeral)) << c.value;
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/roman.txt"), 2, 20))
+        EXPECT_EQ(romanNumeral(f[0].toInt()), f[1]) << test::rowName(f);
 }
 
 // An independent reader: a letter smaller than the next one is subtracted.
