@@ -21,35 +21,19 @@ namespace {
 
 TEST(OptionsNumbers, WholeNumbersOfTheBoxRangeOnly)
 {
-    const struct {
-        NumberBox box;
-        const char* text;
-        int expected;  // -1: refused
-    } cases[] = {
-        {NumberBox::OwnBase, "1e1", -1},      {NumberBox::OwnBase, "12a", -1}, {NumberBox::OwnBase, "99999999999", -1},
-        {NumberBox::OwnBase, "+12", 12},      {NumberBox::OwnBase, "1", -1},   {NumberBox::OwnBase, "2", 2},
-        {NumberBox::OwnBase, "32", 32},       {NumberBox::OwnBase, "3,9", -1}, {NumberBox::OwnBase, "2.5", -1},
-        {NumberBox::OwnBasePlaces, "16", 16}, {NumberBox::OwnBasePlaces, "17", -1},
-        {NumberBox::FractionPlaces, "0", -1}, {NumberBox::FractionPlaces, "9", 9},
-        {NumberBox::FixedDecimals, "0", 0},   {NumberBox::FixedDecimals, "-1", -1}, {NumberBox::FixedDecimals, "10", -1},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(readWholeNumber(u(c.text), numberRange(c.box)).value_or(-1), c.expected) << c.text;
+    const QStringList boxes = {u("OwnBase"), u("OwnBasePlaces"), u("FractionPlaces"), u("FixedDecimals")};
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/numberboxes.txt"), 3, 16)) {
+        ASSERT_TRUE(boxes.contains(f[0])) << test::rowName(f);
+        const std::optional<int> read = readWholeNumber(f[1], numberRange(NumberBox(boxes.indexOf(f[0]))));
+        EXPECT_EQ(read ? QString::number(*read) : u("refused"), f[2]) << test::rowName(f);
+    }
     EXPECT_EQ(numberRangeMessage(numberRange(NumberBox::OwnBase)), u("Musí být číslo mezi 2 a 32"));
 }
 
 TEST(DataFileLabels, SizeAndTime)
 {
-    const struct {
-        qint64 bytes;
-        const QLocale* locale;
-        const char* size;
-    } sizes[] = {
-        {1024, &kCzech, "1, kB (1024 bajtů)"},
-        {0, &kCzech, "0, kB (0 bajtů)"},                {1536, &kEnglish, "1.5 kB (1536 bajtů)"},
-        {2000000, &kCzech, "1953,13 kB (2000000 bajtů)"},
-    };
-    for (const auto& c : sizes) EXPECT_EQ(dataFileSizeText(c.bytes, *c.locale), u(c.size)) << c.bytes;
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/filesizes.txt"), 3, 4))
+        EXPECT_EQ(dataFileSizeText(f[1].toLongLong(), f[0] == u("cs") ? kCzech : kEnglish), f[2]) << test::rowName(f);
     // Minutes are not months.
     EXPECT_EQ(dataFileTimeText(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9))), u("05.03.2024, 14:07:09"));
 
@@ -102,15 +86,25 @@ TEST(OptionsOk, KeepsAppliesAndRefuses)
         std::function<bool(const SettingsRecord&)> kept;
     } cases[] = {
         {"untouched", [](OptionsValues&) {}, {}, [&](const SettingsRecord& s) { return s == stored; }},
-        {"no start topic or level chosen", [](OptionsValues& v) { v.startTopic = v.level = -1; }, {},
+        {"no start topic or level chosen",
+         [](OptionsValues& v) { v.startTopic = v.level = -1; },
+         {},
          [](const SettingsRecord& s) { return s.startTopic == 5 && s.unitLevel == 2; }},
-        {"start topic and level", [](OptionsValues& v) { v.startTopic = 0, v.level = 3; }, {},
+        {"start topic and level",
+         [](OptionsValues& v) { v.startTopic = 0, v.level = 3; },
+         {},
          [](const SettingsRecord& s) { return s.startTopic == 0 && s.unitLevel == 3; }},
-        {"precision", [](OptionsValues& v) { v.precisionMode = 3; }, {E::PrecisionMode},
+        {"precision",
+         [](OptionsValues& v) { v.precisionMode = 3; },
+         {E::PrecisionMode},
          [](const SettingsRecord& s) { return s.precisionMode == 3; }},
-        {"fixed decimals", [](OptionsValues& v) { v.fixedDecimalsText = u(" 9 "); }, {E::FixedFormat},
+        {"fixed decimals",
+         [](OptionsValues& v) { v.fixedDecimalsText = u(" 9 "); },
+         {E::FixedFormat},
          [](const SettingsRecord& s) { return s.fixedDecimalsText == u("9") && s.fixedPattern == u("0.########0"); }},
-        {"own base", [](OptionsValues& v) { v.ownBaseText = u("16"); }, {E::RepresentationSettings},
+        {"own base",
+         [](OptionsValues& v) { v.ownBaseText = u("16"); },
+         {E::RepresentationSettings},
          [](const SettingsRecord& s) { return s.ownBase == 16; }},
         {"panels and navigator",
          [](OptionsValues& v) {
@@ -121,7 +115,9 @@ TEST(OptionsOk, KeepsAppliesAndRefuses)
              return !s.previewShown && s.infoPanelShown && s.alwaysOnTop && s.navigatorPage == u("Jednotky") &&
                     s.topicListStyle == u("Ikony");
          }},
-        {"picked colour", [](OptionsValues& v) { v.enteredCellColour = 0xFF; }, {E::Colouring},
+        {"picked colour",
+         [](OptionsValues& v) { v.enteredCellColour = 0xFF; },
+         {E::Colouring},
          [](const SettingsRecord& s) { return s.enteredCellColour == 0xFF; }},
     };
     for (const auto& c : cases) {
@@ -161,7 +157,8 @@ TEST(OptionsOk, SavedSettingsLoadBack)
     saveOptions(*store.store, s);
     store.reopen();
     test::RecordingApplier applier;
-    const SettingsRecord loaded = loadSettings(*store.store, applier, {}, {DataFolders{{}, {}, u("/opt")}, kCzech, fixedDecimalsPattern});
+    const SettingsRecord loaded =
+        loadSettings(*store.store, applier, {}, {DataFolders{{}, {}, u("/opt")}, kCzech, fixedDecimalsPattern});
     EXPECT_EQ(loaded, s);
 }
 
