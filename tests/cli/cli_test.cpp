@@ -18,17 +18,13 @@ QString unescaped(const QString& field)
 
 TEST(Cli, EachCommandWithItsOutputAndExitStatus)
 {
-    const QStringList lines = dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/commands.txt"));
-    ASSERT_GE(lines.size(), 27);
-    for (const QString& line : lines) {
-        const QStringList f = dataFields(line);
-        ASSERT_EQ(f.size(), 5) << line.toStdString();
+    for (const QStringList& f : dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/commands.txt"), 5, 27)) {
         const QStringList arguments = f[1].split(u' ', Qt::SkipEmptyParts);
         const CliResult result = runWithTestData(arguments, f[0]);
-        EXPECT_EQ(result.exitCode, f[2].toInt()) << line.toStdString() << "\n" << result.err.toStdString();
-        EXPECT_EQ(result.out, unescaped(f[3])) << line.toStdString();
+        EXPECT_EQ(result.exitCode, f[2].toInt()) << rowName(f) << "\n" << result.err.toStdString();
+        EXPECT_EQ(result.out, unescaped(f[3])) << rowName(f);
         EXPECT_TRUE(f[4].isEmpty() ? result.err.isEmpty() : result.err.contains(unescaped(f[4])))
-            << line.toStdString() << "\n"
+            << rowName(f) << "\n"
             << result.err.toStdString();
     }
 }
@@ -47,16 +43,11 @@ TEST(Cli, TopicsWithTheirUnitCounts)
 
 TEST(Cli, UsageErrorsExitWithTwoAndPointToTheHelp)
 {
-    const QStringList lines = dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/usage.txt"));
-    ASSERT_GE(lines.size(), 15);
-    for (const QString& line : lines) {
-        const QStringList f = dataFields(line);
-        ASSERT_EQ(f.size(), 2) << line.toStdString();
+    for (const QStringList& f : dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/usage.txt"), 2, 15)) {
         const CliResult result = runCli(f[0].split(u' ', Qt::SkipEmptyParts));
-        EXPECT_EQ(result.exitCode, 2) << line.toStdString();
-        EXPECT_EQ(result.out, QString()) << line.toStdString();
-        EXPECT_EQ(result.err, u("tolvarin-cli: ") + f[1] + u("\nNápovědu vypíše tolvarin-cli --help.\n"))
-            << line.toStdString();
+        EXPECT_EQ(result.exitCode, 2) << rowName(f);
+        EXPECT_EQ(result.out, QString()) << rowName(f);
+        EXPECT_EQ(result.err, u("tolvarin-cli: ") + f[1] + u("\nNápovědu vypíše tolvarin-cli --help.\n")) << rowName(f);
     }
 }
 

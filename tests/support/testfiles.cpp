@@ -71,7 +71,9 @@ QList<QStringList> dataRows(const QString& path, qsizetype fields, qsizetype atL
 
 std::string rowName(const QStringList& fields)
 {
-    return fields.join(QStringLiteral(" | ")).toStdString();
+    QStringList shown;  // quoted again where the blanks at either end count
+    for (const QString& field : fields) shown << (field.trimmed() == field ? field : u'"' + field + u'"');
+    return shown.join(QStringLiteral(" | ")).toStdString();
 }
 
 QList<std::pair<QString, QString>> dataItems(const QString& field)

@@ -1,5 +1,5 @@
-#include "catalogue/datafileedit.h"
 #include "catalogue/datafiletext.h"
+#include "catalogue/datafileedit.h"
 #include "support/testfiles.h"
 #include "support/testtext.h"
 
@@ -21,37 +21,34 @@ QString escapedText(const QString& field)
 
 TEST(DataFileText, LinesEndAtCrLfLoneCrOrLoneLf)
 {
-    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/lineends.txt"));
-    ASSERT_GE(lines.size(), 9);
-    for (const QString& line : lines) {
-        const QStringList f = test::dataFields(line);
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/lineends.txt"), 0, 9)) {
         const QString text = escapedText(f[0]);
-        EXPECT_EQ(splitLines(text), f.mid(1)) << line.toStdString();
+        EXPECT_EQ(splitLines(text), f.mid(1)) << test::rowName(f);
         QStringList fromViews;
         for (QStringView view : lineViews(text)) fromViews.append(view.toString());
-        EXPECT_EQ(fromViews, f.mid(1)) << line.toStdString();
+        EXPECT_EQ(fromViews, f.mid(1)) << test::rowName(f);
     }
 }
 
 TEST(DataFileText, Utf8WhenValidOtherwiseWindows1250)
 {
     const QStringList encodings = {"utf8", "utf8bom", "cp1250"};
-    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/decoding.txt"));
-    ASSERT_GE(lines.size(), 11);
-    for (const QString& line : lines) {
-        const QStringList f = test::dataFields(line);
-        ASSERT_TRUE(f.size() == 5 && encodings.contains(f[2])) << line.toStdString();
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/decoding.txt"), 5, 11)) {
+        ASSERT_TRUE(encodings.contains(f[2])) << test::rowName(f);
         const DecodedText decoded = decodeDataFile(test::escapedBytes(f[0]));
-        EXPECT_EQ(decoded.text, escapedText(f[1])) << line.toStdString();
-        EXPECT_EQ(decoded.encoding, TextEncoding(encodings.indexOf(f[2]))) << line.toStdString();
-        EXPECT_EQ(decoded.invalidUtf8Line, f[3].toInt()) << line.toStdString();
-        EXPECT_EQ(decoded.unreadableEncoding, f[4]) << line.toStdString();
+        EXPECT_EQ(decoded.text, escapedText(f[1])) << test::rowName(f);
+        EXPECT_EQ(decoded.encoding, TextEncoding(encodings.indexOf(f[2]))) << test::rowName(f);
+        EXPECT_EQ(decoded.invalidUtf8Line, f[3].toInt()) << test::rowName(f);
+        EXPECT_EQ(decoded.unreadableEncoding, f[4]) << test::rowName(f);
     }
 }
 
 TEST(DataFileText, ControlCharactersExceptTheTabAreReplaced)
 {
-    const QString text = QString::fromUtf16(u"a\tb\x1B[2J\x07\x7F\x85\x9F\xA0" "c") + QChar(0);
+    const QString text = QString::fromUtf16(
+                             u"a\tb\x1B[2J\x07\x7F\x85\x9F\xA0"
+                             "c") +
+                         QChar(0);
     EXPECT_EQ(withoutControlCharacters(text), tolvarin::test::u("a\tb\uFFFD[2J\uFFFD\uFFFD\uFFFD\uFFFD\u00A0c\uFFFD"));
     EXPECT_FALSE(hasControlCharacters(u"Délka\t°C ·10⁻³"));
 }
@@ -80,7 +77,9 @@ TEST(DataFileText, OnlyARegularFileOfSaneSizeIsRead)
         {folder.writeBytes(QStringLiteral("a.tvd"), "1|m|m|1"), S::Read, E::Read, 7},
         {sized("full.tvd", kMaxDataFileBytes), S::Read, E::Read, kMaxDataFileBytes},
         {sized("over.tvd", kMaxDataFileBytes + 1), S::TooLarge, E::Failed, 0},
-        {folder.writeBytes(QStringLiteral("wide.tvd"), QByteArrayLiteral("\xFF\xFE" "1\0")), S::Read, E::Failed, 4},
+        {folder.writeBytes(QStringLiteral("wide.tvd"), QByteArrayLiteral("\xFF\xFE"
+                                                                         "1\0")),
+         S::Read, E::Failed, 4},
         {folder.path(QStringLiteral("none.tvd")), S::Missing, E::Missing, 0},
         {fifo, S::Missing, E::Missing, 0},
         {QStringLiteral("/dev/zero"), S::Missing, E::Missing, 0},

@@ -29,11 +29,7 @@ QString outcomeText(const Result<double>& result)
 
 TEST(NumericReading, CasesOfTheDataFile)
 {
-    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/readings.txt"));
-    ASSERT_GE(lines.size(), 60);
-    for (const QString& line : lines) {
-        const QStringList f = test::dataFields(line);
-        ASSERT_EQ(f.size(), 4) << line.toStdString();
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/readings.txt"), 4, 60)) {
         const QString& reading = f[0];
         const QString& text = f[2];
         const QLocale& locale = f[1] == u("cs") ? kCzech : kEnglish;
@@ -46,11 +42,11 @@ TEST(NumericReading, CasesOfTheDataFile)
         const double wanted = expected.toDouble(&isNumber);
         // Errors, "none", 0 and infinity exactly; other numbers to the last bits.
         if (!isNumber || wanted == 0.0 || std::isinf(wanted) || !result.ok()) {
-            EXPECT_EQ(outcomeText(result), isNumber ? outcomeText(wanted) : expected) << line.toStdString();
+            EXPECT_EQ(outcomeText(result), isNumber ? outcomeText(wanted) : expected) << test::rowName(f);
             EXPECT_TRUE(!isNumber || !result.ok() || std::signbit(result.value()) == std::signbit(wanted))
-                << line.toStdString();
+                << test::rowName(f);
         } else {
-            EXPECT_NEAR(result.value() / wanted, 1.0, 1e-15) << line.toStdString();
+            EXPECT_NEAR(result.value() / wanted, 1.0, 1e-15) << test::rowName(f);
         }
     }
 }

@@ -73,16 +73,14 @@ TEST(ShippedData, LoadsCleanlyWithNamedDescribedUnitsAtEveryLevel)
 
 TEST(ShippedData, RowsTheProgramReliesOn)
 {
-    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/fixedrows.txt"));
+    const QList<QStringList> rows = test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/fixedrows.txt"), 5, 30);
     for (UnitLevel level : kLevels) {
         const auto load = loadShipped(level, kEnglish);
         QMap<int, int> listed;
-        for (const QString& line : lines) {
-            const QStringList f = test::dataFields(line);
-            ASSERT_EQ(f.size(), 5) << line.toStdString();
+        for (const QStringList& f : rows) {
             const Unit& unit = load->catalogue->unit(f[0].toInt(), f[1].toInt());
-            EXPECT_EQ(unit.name + u'|' + unit.symbol, f[2] + u'|' + f[3]) << line.toStdString();
-            EXPECT_NEAR(unit.coefficient / f[4].toDouble(), 1.0, 1e-15) << line.toStdString();
+            EXPECT_EQ(unit.name + u'|' + unit.symbol, f[2] + u'|' + f[3]) << test::rowName(f);
+            EXPECT_NEAR(unit.coefficient / f[4].toDouble(), 1.0, 1e-15) << test::rowName(f);
             ++listed[f[0].toInt()];
         }
         // Temperature and the prefixes have exactly these rows.
@@ -93,8 +91,7 @@ TEST(ShippedData, RowsTheProgramReliesOn)
 
 TEST(ShippedData, WellKnownUnitsHaveTheirPublishedValues)
 {
-    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/wellknown.txt"));
-    ASSERT_GE(lines.size(), 140);
+    const QList<QStringList> rows = test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/wellknown.txt"), 0, 140);
     for (const QLocale* locale : {&kCzech, &kEnglish}) {
         const auto load = loadShipped(UnitLevel::All, *locale);
         QHash<QString, double> coefficients;  // "topic|name"
@@ -102,13 +99,12 @@ TEST(ShippedData, WellKnownUnitsHaveTheirPublishedValues)
             for (int row = 1; row <= load->catalogue->count(slot); ++row)
                 coefficients[QString::number(slot) + u'|' + load->catalogue->unit(slot, row).name] =
                     load->catalogue->unit(slot, row).coefficient;
-        for (const QString& line : lines) {
-            const QStringList f = test::dataFields(line);
+        for (const QStringList& f : rows) {
             const QString unit = f.value(0) + u'|' + f.value(1);
             const QString reference = f.value(0) + u'|' + f.value(2);
-            ASSERT_TRUE(coefficients.contains(unit) && coefficients.contains(reference)) << line.toStdString();
+            ASSERT_TRUE(coefficients.contains(unit) && coefficients.contains(reference)) << test::rowName(f);
             EXPECT_NEAR(coefficients[unit] / coefficients[reference] / f.value(3).toDouble(), 1.0, 1e-12)
-                << line.toStdString() << " in " << locale->name().toStdString();
+                << test::rowName(f) << " in " << locale->name().toStdString();
         }
     }
 }

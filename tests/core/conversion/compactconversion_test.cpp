@@ -15,19 +15,16 @@ namespace {
 TEST(CompactConversion, Table)
 {
     const char* statuses[] = {"Converted", "NothingToDo", "BelowAbsoluteZero", "Failed"};
-    const QStringList lines = dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/compact.txt"));
-    ASSERT_GE(lines.size(), 16);
+    const QList<QStringList> rows = dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/compact.txt"), 5, 16);
     for (const QLocale* locale : kLocales) {
-        for (const QString& line : lines) {
-            const QStringList f = dataFields(line);
-            ASSERT_EQ(f.size(), 5) << line.toStdString();
+        for (const QStringList& f : rows) {
             const auto& [slot, units] = namedTopic(f[0]);
             const CompactOutcome outcome =
                 convertCompact(localText(f[1], *locale), units, f[2].toInt(), f[3].toInt(), topicRules(slot), *locale);
             QString shown = QString::fromLatin1(statuses[int(outcome.status)]);
             if (!outcome.text.isEmpty()) shown += u' ' + outcome.text;
             if (outcome.status == Status::Failed) shown += QStringLiteral(" error %1").arg(int(outcome.error));
-            EXPECT_EQ(shown, localText(f[4], *locale)) << locale->name().toStdString() << ": " << line.toStdString();
+            EXPECT_EQ(shown, localText(f[4], *locale)) << locale->name().toStdString() << ": " << rowName(f);
         }
     }
 }

@@ -16,15 +16,13 @@ namespace {
 TEST(DisplayFormat, ModesAndGroupedForm)
 {
     const QStringList modes = {"single", "double", "scientific", "fixed"};
-    const QStringList lines = dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/formats.txt"));
-    ASSERT_GE(lines.size(), 20);
+    const QList<QStringList> rows = dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/formats.txt"), 4, 20);
     for (const QLocale* locale : kLocales) {
-        for (const QString& line : lines) {
-            const QStringList f = dataFields(line);
-            ASSERT_TRUE(f.size() == 4 && (f[1] == u"grouped" || modes.contains(f[1]))) << line.toStdString();
+        for (const QStringList& f : rows) {
+            ASSERT_TRUE(f[1] == u"grouped" || modes.contains(f[1])) << rowName(f);
             const double value = f[0].toDouble();
             const QString expected = localText(f[3], *locale);
-            const std::string where = locale->name().toStdString() + ": " + line.toStdString();
+            const std::string where = locale->name().toStdString() + ": " + rowName(f);
             if (f[1] == u"grouped") {
                 EXPECT_EQ(groupedText(value, *locale), expected) << where;
                 EXPECT_EQ(groupedValueText(plainDoubleText(value, *locale), *locale), expected) << "as text " << where;

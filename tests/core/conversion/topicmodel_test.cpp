@@ -38,18 +38,16 @@ TEST(TopicModel, CommitsOfTheDataFile)
 {
     const std::map<QString, DisplayFormat> formats = {
         {"single", kSingle}, {"double", kDouble}, {"scientific", kScientific}, {"fixed2", kFixed2}};
-    const QStringList lines = dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/commits.txt"));
-    ASSERT_GE(lines.size(), 30);
+    const QList<QStringList> rows = dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/commits.txt"), 7, 30);
     for (const QLocale* locale : kLocales) {
-        for (const QString& line : lines) {
-            const QStringList f = dataFields(line);
-            ASSERT_TRUE(f.size() == 7 && formats.count(f[1])) << line.toStdString();
+        for (const QStringList& f : rows) {
+            ASSERT_TRUE(formats.count(f[1])) << rowName(f);
             const auto& [slot, units] = namedTopic(f[0]);
             OpenTopic topic(slot, units, *locale, formats.at(f[1]));
             if (f[4].startsWith(QStringLiteral("Failed"))) topic->commit(0, QStringLiteral("1"));
             const QStringList before = topic->valueColumn();
             const ConversionOutcome outcome = topic->commit(f[2].toInt(), localText(f[3], *locale));
-            const std::string where = locale->name().toStdString() + ": " + line.toStdString();
+            const std::string where = locale->name().toStdString() + ": " + rowName(f);
             EXPECT_EQ(outcomeText(outcome, topic->enteredRow()), localText(f[4], *locale)) << where;
             EXPECT_EQ(topic->valueColumn(), f[5].isEmpty() ? before : localText(f[5], *locale).split(u' ')) << where;
             if (!f[6].isEmpty()) {
@@ -138,16 +136,12 @@ TEST(TopicModel, FormatChangeRewritesFromTheConvertedValues)
 
 TEST(TypedNumber, GroupedFormsRangeAndSeparators)
 {
-    const QStringList lines = dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/typednumbers.txt"));
-    ASSERT_GE(lines.size(), 10);
-    for (const QString& line : lines) {
-        const QStringList f = dataFields(line);
-        ASSERT_EQ(f.size(), 4) << line.toStdString();
+    for (const QStringList& f : dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/typednumbers.txt"), 4, 10)) {
         const TypedNumber number = readTypedNumber(f[1], f[0] == QStringLiteral("cs") ? kCzech : kEnglish);
         const bool failed = f[2].startsWith(QStringLiteral("error"));
-        EXPECT_EQ(number.value, failed ? std::nullopt : std::optional(f[2].toDouble())) << line.toStdString();
-        EXPECT_TRUE(!failed || f[2] == QStringLiteral("error %1").arg(int(number.error))) << line.toStdString();
-        EXPECT_EQ(number.otherDecimalSeparator, f[3] == QStringLiteral("other")) << line.toStdString();
+        EXPECT_EQ(number.value, failed ? std::nullopt : std::optional(f[2].toDouble())) << rowName(f);
+        EXPECT_TRUE(!failed || f[2] == QStringLiteral("error %1").arg(int(number.error))) << rowName(f);
+        EXPECT_EQ(number.otherDecimalSeparator, f[3] == QStringLiteral("other")) << rowName(f);
     }
     EXPECT_EQ(decimalSeparatorHint(kCzech), QStringLiteral("Jako desetinný oddělovač použijte „,“."));
 }

@@ -99,12 +99,8 @@ TEST(WindowLayout, RestoredWindowFitsAScreenWithItsTitleBarOnIt)
 {
     // A 1280 x 800 primary screen with a 1920 x 1080 one to its right, in twips.
     const TwipsRect screens[] = {{0, 0, 19200, 12000}, {19200, 0, 28800, 16200}};
-    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/screenplacements.txt"));
-    ASSERT_GE(lines.size(), 12);
-    for (const QString& line : lines) {
-        const QStringList f = test::dataFields(line);
-        ASSERT_EQ(f.size(), 3) << line.toStdString();
-        EXPECT_EQ(placeOnScreens(rectOf(f[0]), screens), rectOf(f[1])) << line.toStdString();
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/screenplacements.txt"), 3, 12)) {
+        EXPECT_EQ(placeOnScreens(rectOf(f[0]), screens), rectOf(f[1])) << test::rowName(f);
     }
     EXPECT_EQ(placeOnScreens({-5, -5, 9000, 7000}, {}), (TwipsRect{-5, -5, 9000, 7000})) << "no screen known";
 }

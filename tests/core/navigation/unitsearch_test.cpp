@@ -13,13 +13,9 @@ namespace {
 
 TEST(UnitSearch, SimilarNamesHoldTheKeysCharactersInOrder)
 {
-    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/similar.txt"));
-    ASSERT_GE(lines.size(), 20);
-    for (const QString& line : lines) {
-        const QStringList f = test::dataFields(line);
-        ASSERT_TRUE(f.size() == 3 && (f[2] == QStringLiteral("yes") || f[2] == QStringLiteral("no")))
-            << line.toStdString();
-        EXPECT_EQ(isSimilarName(f[0], f[1]), f[2] == QStringLiteral("yes")) << line.toStdString();
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/similar.txt"), 3, 20)) {
+        ASSERT_TRUE(f[2] == QStringLiteral("yes") || f[2] == QStringLiteral("no")) << test::rowName(f);
+        EXPECT_EQ(isSimilarName(f[0], f[1]), f[2] == QStringLiteral("yes")) << test::rowName(f);
     }
 }
 

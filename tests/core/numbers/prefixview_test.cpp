@@ -31,11 +31,7 @@ TEST(PrefixView, SpreadsTheValueOverThePrefixes)
 
 TEST(PrefixView, RowThatGoesToTheTopOrTheError)
 {
-    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/prefixrows.txt"));
-    ASSERT_GE(lines.size(), 17);
-    for (const QString& line : lines) {
-        const QStringList f = test::dataFields(line);
-        ASSERT_EQ(f.size(), 5) << line.toStdString();
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/prefixrows.txt"), 5, 17)) {
         std::vector<double> coefficients;
         for (const QString& c : f[3].split(u' ', Qt::SkipEmptyParts)) coefficients.push_back(c.toDouble());
         if (f[3] == u("prefixes")) coefficients = kPrefixes;
@@ -43,7 +39,7 @@ TEST(PrefixView, RowThatGoesToTheTopOrTheError)
             computePrefixView(f[0], f[2].toInt(), coefficients, f[1] == u("cs") ? kCzech : kEnglish);
         QString outcome = view.ok() ? u("no top") : u("error %1").arg(int(view.error()));
         if (view.ok() && view.value().topRow) outcome = u("top %1").arg(*view.value().topRow);
-        EXPECT_EQ(outcome, f[4]) << line.toStdString();
+        EXPECT_EQ(outcome, f[4]) << test::rowName(f);
     }
 }
 

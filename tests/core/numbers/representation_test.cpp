@@ -38,22 +38,19 @@ const std::map<QString, RefusalReason> kReasons = {
 
 TEST(Representation, CasesOfTheDataFile)
 {
-    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/representations.txt"));
-    ASSERT_GE(lines.size(), 80);
-    for (const QString& line : lines) {
-        const QStringList f = test::dataFields(line) << QString();  // no refusal when the line names none
-        ASSERT_TRUE(f.size() >= 6 && kRepresentations.contains(f[0])) << line.toStdString();
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/representations.txt"), 0, 80)) {
+        ASSERT_TRUE(f.size() >= 5 && kRepresentations.contains(f[0])) << test::rowName(f);
         RepresentationSettings settings;
         if (const QStringList s = f[3].split(u' ', Qt::SkipEmptyParts); s.size() == 3)
             settings = {s[0].toInt(), s[1].toInt(), s[2].toInt()};
         const RepresentationOutcome outcome =
             represent(kRepresentations.at(f[0]), f[2], settings, f[1] == "cs" ? kCzech : kEnglish);
-        const QString& reason = f[5];
-        EXPECT_EQ(outcome.shownText(), f[4]) << line.toStdString();
+        const QString reason = f.value(5);  // none when the line names none
+        EXPECT_EQ(outcome.shownText(), f[4]) << test::rowName(f);
         EXPECT_EQ(outcome.refusal ? std::optional(outcome.refusal->reason) : std::nullopt,
                   reason.isEmpty() ? std::nullopt : std::optional(kReasons.at(reason)))
-            << line.toStdString();
-        EXPECT_EQ(outcome.text.isEmpty(), outcome.refused()) << line.toStdString();
+            << test::rowName(f);
+        EXPECT_EQ(outcome.text.isEmpty(), outcome.refused()) << test::rowName(f);
     }
 }
 

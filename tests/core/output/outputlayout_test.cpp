@@ -16,12 +16,9 @@ const auto blanks = [](int count) { return QString(count, u' '); };
 
 TEST(OutputLayout, RowPutsTheSymbolAtColumn30AndTheValueAt40)
 {
-    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/rows.txt"));
-    ASSERT_GE(lines.size(), 9);
-    for (const QString& line : lines) {
-        const QStringList f = test::dataFields(line);
-        ASSERT_GE(f.size(), 3) << line.toStdString();
-        EXPECT_EQ(rowLines(f[0], f[1], u("5")), f.mid(2)) << line.toStdString();
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/rows.txt"), 0, 9)) {
+        ASSERT_GE(f.size(), 3) << test::rowName(f);
+        EXPECT_EQ(rowLines(f[0], f[1], u("5")), f.mid(2)) << test::rowName(f);
     }
 }
 

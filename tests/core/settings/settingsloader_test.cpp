@@ -51,7 +51,8 @@ Loaded load(const SettingsStore& store, QList<LoadAnswer> answers, const std::fu
         return answers.isEmpty() ? LoadAnswer::Abort : answers.takeFirst();
     };
     loaded.record =
-        loadSettings(store, applier, ask, {DataFolders{{}, {}, u("/opt/tolvarin")}, kCzech, [](int n) { return QString::number(n); }});
+        loadSettings(store, applier, ask,
+                     {DataFolders{{}, {}, u("/opt/tolvarin")}, kCzech, [](int n) { return QString::number(n); }});
     EXPECT_TRUE(answers.isEmpty()) << "answers left over";
     QStringList difference;
     for (const QString& call : kDefaultCalls)
@@ -86,11 +87,7 @@ TEST(SettingsLoader, CasesOfTheDataFile)
 {
     const std::map<QString, LoadAnswer> answerNames = {
         {u("Abort"), LoadAnswer::Abort}, {u("Retry"), LoadAnswer::Retry}, {u("Ignore"), LoadAnswer::Ignore}};
-    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/loadcases.txt"));
-    ASSERT_GE(lines.size(), 20);
-    for (const QString& line : lines) {
-        const QStringList f = test::dataFields(line);
-        ASSERT_EQ(f.size(), 5) << line.toStdString();
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/loadcases.txt"), 5, 20)) {
         TestStore store;
         for (const auto& [key, text] : test::dataItems(f[0]))
             store.store->writeText(key.section(u'/', 0, 0), key.section(u'/', 1), text);
@@ -99,10 +96,10 @@ TEST(SettingsLoader, CasesOfTheDataFile)
         if (!f[2].isEmpty()) answers.clear();
         for (const QString& answer : f[2].split(u' ', Qt::SkipEmptyParts)) answers << answerNames.at(answer);
         const Loaded loaded = load(*store.store, answers);
-        EXPECT_EQ(loaded.problems, problems) << line.toStdString();
-        EXPECT_EQ(loaded.calls, f[3]) << line.toStdString();
+        EXPECT_EQ(loaded.problems, problems) << test::rowName(f);
+        EXPECT_EQ(loaded.calls, f[3]) << test::rowName(f);
         for (const auto& [name, text] : test::dataItems(f[4]))
-            EXPECT_EQ(recordField(loaded.record, name), text) << name.toStdString() << " in " << line.toStdString();
+            EXPECT_EQ(recordField(loaded.record, name), text) << name.toStdString() << " in " << test::rowName(f);
     }
     EXPECT_EQ(loadErrorTitle() + u(": ") + loadErrorText(), u("Chyba inicializace: Chyba načítání z registrů."));
 }

@@ -23,11 +23,7 @@ QString outcomeText(const Result<T>& result)
 
 TEST(SettingValues, CasesOfTheDataFile)
 {
-    const QStringList lines = test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/values.txt"));
-    ASSERT_GE(lines.size(), 60);
-    for (const QString& line : lines) {
-        const QStringList f = test::dataFields(line);
-        ASSERT_EQ(f.size(), 4) << line.toStdString();
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/values.txt"), 4, 60)) {
         const QLocale& locale = f[1] == u("cs") ? kCzech : kEnglish;
         QString outcome = u("unknown type");
         if (f[0] == u("int16")) outcome = outcomeText(toInt16(f[2], locale));
@@ -36,7 +32,7 @@ TEST(SettingValues, CasesOfTheDataFile)
         if (f[0] == u("single")) outcome = outcomeText(toSingle(f[2], locale));
         if (f[0] == u("days")) outcome = outcomeText(toDays(f[2], locale));
         if (f[0] == u("duration")) outcome = durationText(f[2].toDouble());
-        EXPECT_EQ(outcome, f[3]) << line.toStdString();
+        EXPECT_EQ(outcome, f[3]) << test::rowName(f);
     }
 }
 

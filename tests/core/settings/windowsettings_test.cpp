@@ -30,12 +30,10 @@ QString placementText(const WindowPlacement& p)
 
 TEST(WindowSettings, RestoredPlacement)
 {
-    for (const QString& line : test::dataFileLines(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/placements.txt"))) {
-        const QStringList f = test::dataFields(line);
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/placements.txt"), 2, 9)) {
         TestStore store;
         for (const auto& [key, text] : test::dataItems(f.value(0))) store.store->writeText(u("Start"), key, text);
-        EXPECT_EQ(placementText(restoredPlacement(*store.store, kScreen, kCzech)), f.value(1))
-            << line.toStdString();
+        EXPECT_EQ(placementText(restoredPlacement(*store.store, kScreen, kCzech)), f.value(1)) << test::rowName(f);
     }
     // Two thirds and centring take whole numbers; the area's corner counts; a
     // small screen gives the designed size, kept inside the area's corner.
@@ -52,8 +50,7 @@ TEST(WindowSettings, SavedPlacementIsRestored)
         TestStore store;
         savePlacement(*store.store, saved);
         store.reopen();
-        EXPECT_EQ(placementText(restoredPlacement(*store.store, kScreen, kCzech)),
-                  placementText(saved));
+        EXPECT_EQ(placementText(restoredPlacement(*store.store, kScreen, kCzech)), placementText(saved));
     }
 }
 
