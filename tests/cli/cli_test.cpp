@@ -3,6 +3,7 @@
 #include "clirunner.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <sys/stat.h>
 
@@ -70,38 +71,21 @@ TEST(Cli, DataFiles)
     EXPECT_EQ(runCli(words({"--data", "/nonexistent/Tolvar.tvd", "as", "roman", "4"})).out, u("4 = IV\n"));
 
     TestFolder folder;
-    const QString good = folder.writeLines(u("Good.tvd"), {u("1|metr|m|1||True"), u("1|kilometr|km|1000|")});
-    const QString comma = folder.writeLines(u("Comma.tvd"), {u("1|metr|m|1||True"), u("1|kilometr|km|1,5|")});
-    const QString missing = folder.path(u("Chybi.tvd"));
-    const QString fifo = folder.path(u("Fronta.tvd"));  // opening it would wait for a writer forever
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QFile huge(folder.path(u("Obrovsky.tvd")));
+    const QHash<QString, QString> files = {
+        {u("good"), folder.writeLines(u("Good.tvd"), {u("1|metr|m|1||True"), u("1|kilometr|km|1000|")})},
+        {u("comma"), folder.writeLines(u("Comma.tvd"), {u("1|metr|m|1||True"), u("1|kilometr|km|1,5|")})},
+        {u("missing"), folder.path(u("Chybi.tvd"))},
+        {u("fifo"), folder.path(u("Fronta.tvd"))},
+        {u("huge"), folder.path(u("Obrovsky.tvd"))}};
+    ASSERT_EQ(::mkfifo(QFile::encodeName(files.value(u("fifo"))).constData(), 0600), 0);
+    QFile huge(files.value(u("huge")));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(17 << 20));  // sparse: nothing is written
-    const struct {
-        QString main;
-        QString user;
-        int exitCode;
-        const char* out;
-        const char* err;
-    } cases[] = {
-        {good, QString(), 0, "1000\n", ""},  // --user-data= : no user file
-        {missing, QString(), 1, "", "Soubor Chybi.tvd nebyl nalezen."},
-        {missing, QString(), 1, "", "Datový soubor: "},
-        {missing, QString(), 1, "", "Jiný datový soubor zadejte volbou --data.\n"},
-        {good, missing, 1, "", "Jiný datový soubor zadejte volbou --user-data.\n"},
-        {fifo, QString(), 1, "", "Soubor Fronta.tvd nebyl nalezen."},
-        {u("/dev/zero"), QString(), 1, "", "Jiný datový soubor zadejte volbou --data.\n"},
-        {good, huge.fileName(), 1, "", "Soubor Obrovsky.tvd je větší než 16 MB, takže to nemůže být datový soubor."},
-        // A decimal comma: the coefficient is read as 1 and reported, and the run fails.
-        {comma, QString(), 1, "1\n", "Při načítání dat byl na řádku 2"},
-    };
-    for (const auto& c : cases) {
-        const QStringList arguments = {u("--data"), c.main, u("--user-data=") + c.user, u("--locale=en_US"), u("1"),
-                                       u("km"),     u("m")};
-        const CliResult result = runCli(arguments);
-        EXPECT_EQ(result.exitCode, c.exitCode) << describe(arguments);
-        EXPECT_EQ(result.out, u(c.out)) << describe(arguments);
-        EXPECT_TRUE(result.err.contains(u(c.err))) << result.err.toStdString();
+    for (const QStringList& f : dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/datafiles.txt"), 5, 9)) {
+        QStringList arguments = {u("--data"), files.value(f[0], f[0]), u("--user-data=") + files.value(f[1])};
+        const CliResult result = runCli(arguments << words({"--locale=en_US", "1", "km", "m"}));
+        EXPECT_EQ(result.exitCode, f[2].toInt()) << rowName(f);
+        EXPECT_EQ(result.out, unescaped(f[3])) << rowName(f);
+        EXPECT_TRUE(result.err.contains(unescaped(f[4]))) << rowName(f) << "\n" << result.err.toStdString();
     }
 }
 
