@@ -1,6 +1,7 @@
 #include "settings/statistics.h"
 
 #include "settings/settingvalues.h"
+#include "support/testfiles.h"
 #include "support/testlocales.h"
 #include "support/teststore.h"
 #include "support/testtext.h"
@@ -36,28 +37,18 @@ QString shown(const StatisticsTexts& texts)
 
 TEST(Statistics, ExitAddsTheRunToTheStoredTotal)
 {
-    const struct {
-        const char* stored;  // nullptr: no total in the store yet
-        qint64 runMs;
-        const char* total;  // shown afterwards
-    } cases[] = {
-        {"0", 303 * kSecond, "0:05:03"},
-        {nullptr, 60 * kSecond, "0:01:00"},
-        {"0,5", 12 * 3600 * kSecond, "1 d 0:00:00"},    // a Czech store read under any locale
-        {"0.25", 30 * 3600 * kSecond, "1 d 12:00:00"},  // a run over midnight counts its whole length
-        {"dlouho", 60 * kSecond, "0:00:00"},            // kept, not overwritten; shown as 0
-    };
-    for (const auto& c : cases) {
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/totals.txt"), 4, 5)) {
         TestStore store;
-        if (c.stored) store.set("Obecne", "Doba", u(c.stored));
+        if (f[0] != u("-")) store.set("Obecne", "Doba", f[0]);
         SettingsRecord settings;
         settings.conversionCount = 7;
-        const bool readable = QString::fromLatin1(c.stored) != u("dlouho");
-        EXPECT_EQ(saveStatistics(*store.store, settings, FakeClock(c.runMs), kEnglish), readable) << c.total;
+        const bool saved = f[2] == u("saved");
+        EXPECT_EQ(saveStatistics(*store.store, settings, FakeClock(f[1].toLongLong() * kSecond), kEnglish), saved)
+            << test::rowName(f);
         store.reopen();
         EXPECT_EQ(store.get("Obecne", "Prevedeno"), u("7"));
-        EXPECT_TRUE(readable || store.get("Obecne", "Doba") == u(c.stored)) << c.total;
-        EXPECT_EQ(statisticsDisplay(*store.store, settings, FakeClock(0), kCzech).total, u(c.total));
+        EXPECT_TRUE(saved || store.get("Obecne", "Doba") == f[0]) << test::rowName(f);
+        EXPECT_EQ(statisticsDisplay(*store.store, settings, FakeClock(0), kCzech).total, f[3]) << test::rowName(f);
     }
 }
 
