@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
 
 using namespace tolvarin;
 
@@ -60,19 +58,12 @@ TEST(HostileInput, CellTexts)
 
 TEST(HostileInput, ExtremeValuesWithoutCellText)
 {
-    const double values[] = {std::numeric_limits<double>::max(),
-                             -std::numeric_limits<double>::max(),
-                             std::numeric_limits<double>::min(),
-                             std::numeric_limits<double>::denorm_min(),
-                             -std::numeric_limits<double>::denorm_min(),
-                             9223372036854775808.0,
-                             -9223372036854775808.0,
-                             18446744073709551616.0,
-                             std::nextafter(1.0, 0.0),
-                             -std::nextafter(1.0, 0.0)};
-    for (double v : values)
-        for (R as : kAll)
-            expectSane(represent(as, v, {12, 16, 9}, kEnglish), QString::number(v, 'g', 17).toStdString());
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/hostilevalues.txt"), 1, 10)) {
+        bool read = false;
+        const double value = f[0].toDouble(&read);
+        ASSERT_TRUE(read) << test::rowName(f);
+        for (R as : kAll) expectSane(represent(as, value, {12, 16, 9}, kEnglish), test::rowName(f));
+    }
 }
 
 }  // namespace
