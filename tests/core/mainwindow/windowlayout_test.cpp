@@ -1,6 +1,7 @@
 #include "mainwindow/windowlayout.h"
 
 #include "support/testfiles.h"
+#include "support/testtext.h"
 
 #include <gtest/gtest.h>
 
@@ -8,29 +9,22 @@ using namespace tolvarin;
 
 namespace {
 
-TEST(WindowLayout, NavigatorWidthKeepsTheNavigatorAndTheConversionArea)
+TEST(WindowLayout, NavigatorAndWindowSizes)
 {
-    struct Case {
-        int width;
-        int windowWidth;
-        int expected;
-    };
-    const Case cases[] = {{100, 7590, 550},   {550, 7590, 550},   {1700, 7590, 1700},
-                          {4000, 7590, 3590}, {3590, 7590, 3590}, {9000, 12000, 8000}};
-    for (const Case& c : cases) EXPECT_EQ(clampNavigatorWidth(c.width, c.windowWidth), c.expected) << c.width;
-    // A larger least width for the navigator's tabs and list; the conversion area still comes first.
-    EXPECT_EQ(clampNavigatorWidth(900, 7590, 1800), 1800);
-    EXPECT_EQ(clampNavigatorWidth(900, 5000, 1800), 1000);
-}
-
-TEST(WindowLayout, WindowDoesNotShrinkBelowItsMinimum)
-{
-    EXPECT_EQ(clampWindowWidth(5000), 7590);
-    EXPECT_EQ(clampWindowHeight(100), 6255);
-    EXPECT_EQ(clampWindowWidth(9000), 9000);
-    EXPECT_EQ(twipsToPixels(7590, 96), 506);
-    EXPECT_EQ(pixelsToTwips(506, 96), 7590);
-    EXPECT_EQ(twipsToPixels(1440, 144), 144);
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/sizes.txt"), 3, 14)) {
+        const QStringList n = f[1].split(u' ', Qt::SkipEmptyParts);
+        const int first = n.value(0).toInt();
+        const int second = n.value(1).toInt();
+        int kept = -1;
+        if (f[0] == QStringLiteral("navigator"))
+            kept =
+                n.size() == 3 ? clampNavigatorWidth(first, second, n[2].toInt()) : clampNavigatorWidth(first, second);
+        if (f[0] == QStringLiteral("window width")) kept = clampWindowWidth(first);
+        if (f[0] == QStringLiteral("window height")) kept = clampWindowHeight(first);
+        if (f[0] == QStringLiteral("pixels")) kept = twipsToPixels(first, second);
+        if (f[0] == QStringLiteral("twips")) kept = pixelsToTwips(first, second);
+        EXPECT_EQ(kept, f[2].toInt()) << test::rowName(f);
+    }
 }
 
 TEST(WindowLayout, MagnifierAndInformationPanelMoveTheRestDown)
@@ -72,19 +66,8 @@ TEST(WindowLayout, GridColumnsShareTheWidth)
 TEST(InfoLineText, LongTextsAreCutTwoCharactersAtATime)
 {
     const auto width = [](const QString& s) { return int(s.size()); };  // one unit per character
-    struct Case {
-        const char* text;
-        int maxWidth;
-        const char* shown;
-    };
-    const Case cases[] = {
-        {" km: 5,00 km = 5 000,00 m ", 40, " km: 5,00 km = 5 000,00 m "},
-        {"abcdefghij", 6, "abcdef…"},
-        {"abcd  efghij", 7, "abcd…"},  // the cut also drops the blanks it leaves at the end
-        {"abcdefghij", 0, "…"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(fitInfoText(QString::fromUtf8(c.text), c.maxWidth, width), QString::fromUtf8(c.shown)) << c.text;
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/infotexts.txt"), 3, 4))
+        EXPECT_EQ(fitInfoText(f[0], f[1].toInt(), width), f[2]) << test::rowName(f);
 }
 
 // "left top width height"
