@@ -12,8 +12,6 @@ using tolvarin::test::u;
 
 namespace {
 
-const auto blanks = [](int count) { return QString(count, u' '); };
-
 TEST(OutputLayout, RowPutsTheSymbolAtColumn30AndTheValueAt40)
 {
     for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/rows.txt"), 0, 9)) {
@@ -21,13 +19,6 @@ TEST(OutputLayout, RowPutsTheSymbolAtColumn30AndTheValueAt40)
         EXPECT_EQ(rowLines(f[0], f[1], u("5")), f.mid(2)) << test::rowName(f);
     }
 }
-
-struct BlockCase {
-    OutputKind kind;
-    const char* preview;
-    QStringList lines;
-    std::optional<NothingToOutput> nothing;
-};
 
 TEST(OutputLayout, BlocksReadTheOpenTopic)
 {
@@ -40,20 +31,14 @@ TEST(OutputLayout, BlocksReadTheOpenTopic)
     EXPECT_EQ(outputBlock(OutputKind::CurrentValue, model, 1, {}).nothing, NothingToOutput::EmptyValue);
     model.commit(1, u("2"));
 
-    const BlockCase cases[] = {
-        {OutputKind::CurrentValue, "", {u("2000")}, {}},
-        {OutputKind::Preview, " 2 km = 2000 m\r\ndruhý řádek\r\n", {u(" 2 km = 2000 m"), u("druhý řádek")}, {}},
-        {OutputKind::Preview, "  ", {}, NothingToOutput::EmptyPreview},
-        {OutputKind::Table,
-         "",
-         {u("metr") + blanks(25) + u("m") + blanks(9) + u("2000"),
-          u("kilometr") + blanks(21) + u("km") + blanks(8) + u("2")},
-         {}},
-    };
-    for (const BlockCase& c : cases) {
-        const OutputBlock block = outputBlock(c.kind, model, 0, u(c.preview));
-        EXPECT_EQ(block.lines, c.lines) << int(c.kind);
-        EXPECT_EQ(block.nothing, c.nothing) << int(c.kind);
+    const QStringList kinds = {u("value"), u("row"), u("preview"), u("table")};
+    const QStringList nothing = {u("EmptyTable"), u("EmptyValue"), u("EmptyPreview")};
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/blocks.txt"), 0, 4)) {
+        ASSERT_TRUE(f.size() >= 3 && kinds.contains(f[0])) << test::rowName(f);
+        const QString preview = QString::fromUtf8(test::escapedBytes(f[1]));
+        const OutputBlock block = outputBlock(OutputKind(kinds.indexOf(f[0])), model, 0, preview);
+        EXPECT_EQ(block.lines, f.mid(3)) << test::rowName(f);
+        EXPECT_EQ(block.nothing ? nothing.value(int(*block.nothing)) : u("-"), f[2]) << test::rowName(f);
     }
 
     model.open(2);  // a topic without units
@@ -72,15 +57,8 @@ TEST(OutputLayout, LabelKeepsItsStartAndAsMuchOfTheEndAsFits)
 {
     const QString path = u("Soubor: /home/uživatel/.local/share/tolvarin/TOLVAR.ASC");
     const auto characters = [](const QString& text) { return int(text.size()); };
-    const std::pair<int, const char*> cases[] = {
-        {100, "Soubor: /home/uživatel/.local/share/tolvarin/TOLVAR.ASC"},
-        {30, "Soubor: /ho…olvarin/TOLVAR.ASC"},
-        {13, "Soubor: /ho…C"},
-        {12, "Soubor: /ho…"},
-        {4, "Soubor: /ho…"},  // too narrow: the middle stays empty
-    };
-    for (const auto& [width, expected] : cases)
-        EXPECT_EQ(shortenedLabel(path, width, characters), u(expected)) << width;
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/labels.txt"), 2, 5))
+        EXPECT_EQ(shortenedLabel(path, f[0].toInt(), characters), f[1]) << test::rowName(f);
 }
 
 }  // namespace
