@@ -10,26 +10,19 @@ using namespace tolvarin;
 
 namespace {
 
-struct LayoutCase {
-    RecordingLayout layout;
-    const char* expected;
-};
-
 TEST(Recorder, LayoutsByteForByte)
 {
-    const LayoutCase cases[] = {
-        {RecordingLayout::Semicolon, "metr;kilometr;\"a;b\"\r\n1000;1;\"x\"\"y\"\r\n"},
-        {RecordingLayout::Tab, "metr\tkilometr\ta;b\r\n1000\t1\tx\"y\r\n"},
-        {RecordingLayout::Space, "metr kilometr a;b\r\n1000 1 x\"y\r\n"},
-    };
-    for (const auto& c : cases) {
+    const QStringList layouts = {u"semicolon"_qs, u"tab"_qs, u"space"_qs};
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/recordings.txt"), 2, 3)) {
+        ASSERT_TRUE(layouts.contains(f[0])) << test::rowName(f);
         test::TestFolder folder;
         const QString path = folder.path(QStringLiteral("zaznam.csv"));
         Recorder recorder;
-        ASSERT_FALSE(recorder.start(path, c.layout, {u"metr"_qs, u"kilometr"_qs, u"a;b"_qs}));
+        const RecordingLayout layout = RecordingLayout(layouts.indexOf(f[0]));
+        ASSERT_FALSE(recorder.start(path, layout, {u"metr"_qs, u"kilometr"_qs, u"a;b"_qs}));
         EXPECT_FALSE(recorder.record({u"1000"_qs, u"1"_qs, u"x\"y"_qs}));
         recorder.stop();
-        EXPECT_EQ(test::fileBytes(path), QByteArray(c.expected)) << int(c.layout);
+        EXPECT_EQ(test::fileBytes(path), test::escapedBytes(f[1])) << test::rowName(f);
     }
 }
 
