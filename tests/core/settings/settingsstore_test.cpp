@@ -1,5 +1,6 @@
 #include "settings/settingsstore.h"
 
+#include "support/testfiles.h"
 #include "support/teststore.h"
 #include "support/testtext.h"
 
@@ -22,17 +23,12 @@ TEST(SettingsStore, TextsSurviveARestartUnchanged)
     ini.write("[Obecne]\r\nDoba=0,5\r\n[Start]\r\nLeft= 1200 \r\n");
     ini.close();
     store.reopen();
-    const char* const texts[][3] = {
-        {"Obecne", "Fix", " 4 "},
-        {"Obecne", "Path", "/home/eva/Převody/Tolvar.tvd"},
-        {"Navigator", "S1", "Vzdálenost; \"dráha\""},
-        {"Edit", "FontName", "@Sans"},
-        {"Obecne", "Veliciny", ""},
-    };
-    for (const auto& t : texts) store.set(t[0], t[1], u(t[2]));
+    const QList<QStringList> texts = test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/storedtexts.txt"), 3, 5);
+    for (const QStringList& t : texts) store.store->writeText(t[0], t[1], t[2]);
     ASSERT_FALSE(store.store->flush());
     store.reopen();
-    for (const auto& t : texts) EXPECT_EQ(store.get(t[0], t[1]), u(t[2])) << t[1];
+    for (const QStringList& t : texts)
+        EXPECT_EQ(store.store->readText(t[0], t[1], u("<none>")), t[2]) << test::rowName(t);
     EXPECT_EQ(store.get("Obecne", "Doba") + u'|' + store.get("Start", "Left"), u("0,5|1200"));
     // A missing section or key gives the default; sections are apart.
     EXPECT_EQ(store.store->readText(u("Start"), u("Fix"), u("x")), u("x"));
