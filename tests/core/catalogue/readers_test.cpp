@@ -123,24 +123,19 @@ TEST(MainFileReader, SectionsOverfullMissingFileAndReadingAgain)
 
 TEST(UserFileReader, BadLinesBeyondTheFifthAreSummedUpInOneMessage)
 {
-    const struct {
-        int badLines;
-        const char* summary;
-    } cases[] = {{5, nullptr},
-                 {6, "… a další 1 chybný řádek v souboru User.tvd."},
-                 {9, "… a další 4 chybné řádky v souboru User.tvd."},
-                 {2000, "… a dalších 1995 chybných řádků v souboru User.tvd."}};
-    for (const auto& c : cases) {
+    for (const QStringList& f : test::dataRows(QStringLiteral(TOLVARIN_TEST_DATA_DIR "/badlines.txt"), 2, 4)) {
+        const bool summed = f[1] != u("-");
         QStringList user;
-        for (int i = 0; i < c.badLines; ++i) user << u("99|x|x|1");
+        for (int i = 0; i < f[0].toInt(); ++i) user << u("99|x|x|1");
         Loaded data({u("1|metr|m|1|i|True")}, user << u("1|hertz|Hz|1"));
         data.reload();
-        EXPECT_EQ(data.units(), u("1:metr 27:hertz")) << c.badLines;  // the lines after them still load
-        ASSERT_EQ(data.report.messages.size(), c.summary ? 6 : 5) << c.badLines;
-        if (!c.summary) continue;
+        EXPECT_EQ(data.units(), u("1:metr 27:hertz")) << test::rowName(f);  // the lines after them still load
+        ASSERT_EQ(data.report.messages.size(), summed ? 6 : 5) << test::rowName(f);
+        if (!summed) continue;
         EXPECT_EQ(data.report.messages[5].text,
-                  u(c.summary) + u("\r\n\r\nZprávy o nich se již nezobrazují. Opravte soubor a načtěte data znovu.\r\n"));
-        EXPECT_EQ(data.report.messages[5].line, 6);
+                  f[1] + u("\r\n\r\nZprávy o nich se již nezobrazují. Opravte soubor a načtěte data znovu.\r\n"))
+            << test::rowName(f);
+        EXPECT_EQ(data.report.messages[5].line, 6) << test::rowName(f);
     }
 }
 
