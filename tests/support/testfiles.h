@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "support/testtext.h"
+
 #include <string>
 #include <utility>
 

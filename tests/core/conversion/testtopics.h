@@ -2,18 +2,15 @@
 
 #include "catalogue/unitcatalogue.h"
 #include "conversion/topicmodel.h"
+#include "support/testtext.h"
 
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
-#include <ostream>
 #include <utility>
 #include <vector>
-
-// Readable texts in failure messages of the tests.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace tolvarin::test {
 

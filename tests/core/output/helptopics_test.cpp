@@ -1,5 +1,6 @@
-#include "mainwindow/commandtable.h"
 #include "output/helptopics.h"
+#include "mainwindow/commandtable.h"
+#include "support/testtext.h"
 
 #include <gtest/gtest.h>
 
