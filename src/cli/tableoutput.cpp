@@ -1,6 +1,7 @@
 #include "tableoutput.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tolvarin::cli {
 
@@ -37,31 +38,32 @@ QString joined(const QList<QStringList>& rows, QChar separator, QString (*cellTe
 
 QString aligned(const QList<QStringList>& rows, const QList<Align>& aligns)
 {
-    QList<QList<qsizetype>> cellWidths;
+    // Each cell's width is measured once, row after row.
+    std::vector<qsizetype> cellWidths;
     QList<qsizetype> widths;
-    qsizetype size = 0;
     for (const QStringList& row : rows) {
-        QList<qsizetype>& rowWidths = cellWidths.emplace_back();
+        if (widths.size() < row.size()) widths.resize(row.size());
         for (qsizetype column = 0; column < row.size(); ++column) {
-            if (widths.size() <= column) widths.append(0);
-            rowWidths.append(displayWidth(row[column]));
-            widths[column] = std::max(widths[column], rowWidths.back());
+            cellWidths.push_back(displayWidth(row[column]));
+            widths[column] = std::max(widths[column], cellWidths.back());
         }
     }
-    for (qsizetype width : widths) size += width + 2;
+    qsizetype lineSize = 1;
+    for (qsizetype width : widths) lineSize += width + 2;
 
     QString text;
-    text.reserve(size * rows.size());
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        const QStringList& row = rows[r];
+    text.reserve(lineSize * rows.size());
+    const auto pad = [&text](qsizetype blanks) { text.resize(text.size() + blanks, QLatin1Char(' ')); };
+    auto cellWidth = cellWidths.cbegin();
+    for (const QStringList& row : rows) {
         const qsizetype lineStart = text.size();
-        for (qsizetype column = 0; column < row.size(); ++column) {
-            if (column > 0) text += QStringLiteral("  ");
-            const qsizetype padding = widths[column] - cellWidths[r][column];
+        for (qsizetype column = 0; column < row.size(); ++column, ++cellWidth) {
+            if (column > 0) pad(2);
+            const qsizetype padding = widths[column] - *cellWidth;
             const bool right = column < aligns.size() && aligns[column] == Align::Right;
-            if (right) text += QString(padding, QLatin1Char(' '));
+            if (right) pad(padding);
             text += row[column];
-            if (!right) text += QString(padding, QLatin1Char(' '));
+            if (!right) pad(padding);
         }
         while (text.size() > lineStart && text.endsWith(QLatin1Char(' '))) text.chop(1);
         text += QLatin1Char('\n');
