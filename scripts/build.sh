@@ -19,7 +19,7 @@ shift || true
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins libqt6svg6 qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 qt6-translations-l10n libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   desktop-file-utils appstream-util man-db dpkg-dev file

@@ -1,5 +1,7 @@
 #include "mainwindow/appicon.h"
 
+#include "mainwindow/svgicon.h"
+
 // The icon lives in the GUI library's resources; their registration has to
 // be pulled in explicitly, from outside any namespace.
 static int initAppResources()
@@ -14,7 +16,7 @@ QIcon programIcon()
 {
     static const int registered = initAppResources();
     Q_UNUSED(registered);
-    return QIcon(QStringLiteral(":/app/tolvarin.svg"));
+    return svgIcon(QStringLiteral(":/app/tolvarin.svg"));
 }
 
 }  // namespace tolvarin

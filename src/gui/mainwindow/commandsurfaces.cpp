@@ -1,6 +1,7 @@
 #include "mainwindow/commandsurfaces.h"
 
 #include "catalogue/topictable.h"
+#include "mainwindow/svgicon.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -33,7 +34,7 @@ QIcon toolbarIcon(const QString& imageKey)
     if (!image) return QIcon();
     static const int registered = initToolbarResources();
     Q_UNUSED(registered);
-    return QIcon(QStringLiteral(":/toolbar/") + image->key + QStringLiteral(".svg"));
+    return svgIcon(QStringLiteral(":/toolbar/") + image->key + QStringLiteral(".svg"));
 }
 
 CommandSurfaces::CommandSurfaces(QMainWindow* window) : QObject(window)

@@ -1,5 +1,7 @@
 #include "navigation/topicicons.h"
 
+#include "mainwindow/svgicon.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
@@ -56,7 +58,7 @@ QIcon topicIcon(const QString& key)
     const QString shown = isPlainName(key) && QFile::exists(iconPath(key)) ? key : kUserKey;
     auto found = cache.constFind(shown);
     if (found != cache.constEnd()) return *found;
-    return *cache.insert(shown, QIcon(iconPath(shown)));
+    return *cache.insert(shown, svgIcon(iconPath(shown)));
 }
 
 }  // namespace tolvarin

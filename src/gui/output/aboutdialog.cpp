@@ -1,6 +1,7 @@
 #include "output/aboutdialog.h"
 
 #include "common/apptitle.h"
+#include "mainwindow/appicon.h"
 #include "output/contexthelp.h"
 #include "output/helptopics.h"
 #include "output/outsideservices.h"
@@ -9,16 +10,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QVBoxLayout>
-
-// The logo lives in a static library; its registration has to be pulled in
-// explicitly, from outside any namespace.
-static void initAppResources()
-{
-    Q_INIT_RESOURCE(app);
-}
 
 namespace tolvarin {
 
@@ -53,10 +46,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("O aplikaci ") + appTitle());
     ContextHelp::setHelpContext(this, helpcontext::kAbout);
 
-    initAppResources();
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("logo"));
-    logo->setPixmap(QIcon(QStringLiteral(":/app/tolvarin.svg")).pixmap(kLogoSize, kLogoSize));
+    logo->setPixmap(programIcon().pixmap(kLogoSize, kLogoSize));
     logo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     QLabel* title = plainLabel(appCaption(), this);

@@ -1,7 +1,9 @@
 #include "navigation/topicicons.h"
 #include "catalogue/topictable.h"
+#include "mainwindow/svgicon.h"
 
 #include <QImage>
+#include <cstdlib>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -74,6 +76,29 @@ TEST(TopicIcons, KeysWithoutAnIconGetTheUserIcon)
     const char* const strays[] = {"", "delka", "Neznamy", "../topics/Delka", "Delka.svg", "Dél ka"};
     for (const char* stray : strays) EXPECT_EQ(rendered(QString::fromUtf8(stray), 32), user) << '"' << stray << '"';
     EXPECT_NE(rendered("Delka", 32), user);
+}
+
+// Disabled toolbar buttons show the style's grey picture, not the coloured one.
+TEST(TopicIcons, DisabledLookIsGreyAndAMissingFileIsNoIcon)
+{
+    const QIcon icon = topicIcon("Delka");
+    const QImage normal = icon.pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage disabled =
+        icon.pixmap(QSize(24, 24), QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(disabled.size(), QSize(24, 24));
+    int coloured = 0;
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 24; ++x) {
+            const QColor n = normal.pixelColor(x, y);
+            const QColor d = disabled.pixelColor(x, y);
+            if (n.alpha() > 200 && std::abs(n.red() - n.blue()) > 64) ++coloured;
+            if (d.alpha() > 200) {
+                EXPECT_LE(std::abs(d.red() - d.blue()), 16) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(coloured, 100);
+    EXPECT_TRUE(svgIcon(QStringLiteral(":/topics/Chybi.svg")).isNull());
 }
 
 }  // namespace
