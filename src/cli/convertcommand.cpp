@@ -98,6 +98,7 @@ int runConvert(Session& session)
     TopicModel model(session.catalogue(), session.options().locale);
     model.setFormat(session.options().format);
     model.open(source->slot);
+    if (target) model.writeTextOfRowOnly(target->row - 1);
     const std::optional<QStringList> column = convert(session, model, source->row - 1, words[0]);
     if (!column) return kExitFailure;
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cmath>
+
 namespace tolvarin {
 
 // The four precision modes of the value column. The numbers are the indexes
@@ -43,6 +45,9 @@ struct DisplayFormat {
 // (1,80E+308 in the Scientific mode) gives Overflow; so does an infinite or
 // NaN value. The Single mode shows every finite value (singlePrecisionText).
 Result<QString> formatValue(double value, const DisplayFormat& format, const QLocale& locale);
+// Every display format writes a finite value below 1E+308: no rounding of
+// it reaches beyond the double range.
+inline bool writableInEveryFormat(double value) { return std::isfinite(value) && std::abs(value) < 1e308; }
 
 // The text of a double as the engine writes it into a cell before the column
 // is reformatted: the Double mode's form, 15 significant digits

@@ -141,7 +141,7 @@ ConversionOutcome TopicModel::commitByCoefficients(int row, double x, const QStr
     enteredRow_ = row;
     ConversionOutcome outcome = ConversionOutcome::of(ConversionOutcome::Status::Converted);
     outcome.counted = rules_.counted;
-    outcome.summary = summary(row);
+    if (!onlyTextRow_) outcome.summary = summary(row);
     return outcome;
 }
 
@@ -169,7 +169,7 @@ ConversionOutcome TopicModel::commitTemperature(int row, double x, const QString
     setCells(cells.value());
     ConversionOutcome outcome = ConversionOutcome::of(ConversionOutcome::Status::Converted);
     outcome.counted = rules_.counted;
-    outcome.summary = summary(row);
+    if (!onlyTextRow_) outcome.summary = summary(row);
     return outcome;
 }
 
@@ -188,6 +188,10 @@ Result<std::vector<TopicModel::Cell>> TopicModel::formatted(const std::vector<st
     for (const std::optional<double>& value : values) {
         if (!value) {
             cells.push_back(Cell{});
+            continue;
+        }
+        if (onlyTextRow_ && cells.size() != size_t(*onlyTextRow_) && writableInEveryFormat(*value)) {
+            cells.push_back(Cell{QString(), value});
             continue;
         }
         const Result<QString> text = formatValue(*value, format_, locale_);

@@ -98,6 +98,11 @@ public:
     // A value typed (or pasted) into a row: every row is rewritten, or on a
     // failure nothing changes.
     ConversionOutcome commit(int row, const QString& text);
+    // From now on a commit writes the text of this row alone: the other rows
+    // keep their values without a text, and no summary is made. A commit
+    // still fails where writing every row would fail. (The terminal prints
+    // one row, and formatting the others was most of a commit's work.)
+    void writeTextOfRowOnly(int row) { onlyTextRow_ = row; }
 
     // Shows plain number texts of the locale in the rows (the prefix view).
     void showValueTexts(const QStringList& texts);
@@ -154,6 +159,7 @@ private:
     PreviewTarget previewTarget_ = PreviewTarget::FirstUnit;
     int editRow_ = 0;
     std::optional<int> enteredRow_;
+    std::optional<int> onlyTextRow_;
     bool markingOn_ = true;
     bool colouring_ = true;
 };

@@ -53,6 +53,13 @@ TEST(TopicModel, CommitsOfTheDataFile)
             if (!f[6].isEmpty()) {
                 EXPECT_EQ(outcome.summary, localText(f[6], *locale)) << where;
             }
+            // Writing one row's text fails and succeeds alike and gives that row the same text.
+            OpenTopic oneRow(slot, units, *locale, formats.at(f[1]));
+            oneRow->writeTextOfRowOnly(0);
+            if (f[4].startsWith(QStringLiteral("Failed"))) oneRow->commit(0, QStringLiteral("1"));
+            const ConversionOutcome oneRowOutcome = oneRow->commit(f[2].toInt(), localText(f[3], *locale));
+            EXPECT_EQ(outcomeText(oneRowOutcome, oneRow->enteredRow()), outcomeText(outcome, topic->enteredRow())) << where;
+            EXPECT_EQ(oneRow->valueText(0), topic->valueText(0)) << where;
         }
     }
     // The temperature formulas go by the row: no row of it is marked or hidden.
