@@ -181,9 +181,12 @@ std::variant<QByteArray, DataFileReport> mainFileBytes(const DataFileConfig& con
 
 void countBuiltinUnits(UnitCatalogue& catalogue)
 {
+    // Counted through the reading accessor, which makes no rows: a topic
+    // that was not read stays without storage.
+    const UnitCatalogue& units = catalogue;
     for (int slot = 1; slot <= kBuiltinTopicCount; ++slot) {
         int count = 0;
-        while (count < kMaxRows && !catalogue.unit(slot, count + 1).name.isEmpty()) ++count;
+        while (count < kMaxRows && !units.unit(slot, count + 1).name.isEmpty()) ++count;
         catalogue.setCount(slot, count);
     }
 }
