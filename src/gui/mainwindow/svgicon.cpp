@@ -22,6 +22,7 @@ namespace {
 // of one icon.
 struct SvgDrawing {
     QString path;
+    std::optional<bool> exists;  // asked often (menus and buttons ask before each paint)
     std::optional<QSvgRenderer> renderer;
     QHash<quint64, QPixmap> drawn;
 
@@ -70,7 +71,11 @@ public:
 
     QIconEngine* clone() const override { return new SvgIconEngine(*this); }
     QString key() const override { return QStringLiteral("tolvarin-svg"); }
-    bool isNull() override { return !QFile::exists(drawing_->path); }
+    bool isNull() override
+    {
+        if (!drawing_->exists) drawing_->exists = QFile::exists(drawing_->path);
+        return !*drawing_->exists;
+    }
 
 private:
     SvgIconEngine(const SvgIconEngine& other) = default;
