@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up to the first painted main window, side by side in one run:
-# Tolvarin, a bare Qt Widgets window of Tolvarin's first-start size, and
-# ConvertAll (Debian package convertall: apt-get install convertall; skipped
+# Tolvarin, a bare Qt Widgets window of Tolvarin's first-start size, the same
+# window with a menu bar, a line of text and a status bar ("text", the least
+# window that loads fonts), and ConvertAll (Debian package convertall: apt-get install convertall; skipped
 # with a note when it is not installed). The rounds interleave the programs,
 # in a rotating order, and every start gets a fresh home and settings folder.
 #
@@ -29,7 +30,7 @@ for f in "$probe" "$build/bin/tolvarin" "$build/bin/bench_bare_window"; do
   [ -x "$f" ] || { echo "missing $f (configure $build with TOLVARIN_BENCH=ON and build it)" >&2; exit 2; }
 done
 
-programs=(tolvarin bare)
+programs=(tolvarin bare text)
 if command -v convertall >/dev/null; then programs+=(convertall)
 else echo "note: ConvertAll is not installed (apt-get install convertall); it is left out"; fi
 
@@ -49,6 +50,7 @@ start() {
   case $name in
     tolvarin) line=$("${run[@]}" Tolvarin "$settle" "$build/bin/tolvarin") || true ;;
     bare) line=$("${run[@]}" "Bare Qt window" "$settle" "$build/bin/bench_bare_window" "$width" "$height") || true ;;
+    text) line=$("${run[@]}" "Bare Qt window" "$settle" "$build/bin/bench_bare_window" "$width" "$height" text) || true ;;
     convertall) line=$("${run[@]}" ConvertAll "$settle" convertall) || true ;;
   esac
   rm -rf "$home"
@@ -84,6 +86,8 @@ for name in "${programs[@]}"; do
     "$(echo "$paint $bare_paint" | awk '{print $1 / $2}')" "$(column_median "$name" 4)" "$(column_median "$name" 3)"
 done
 # The ratio round by round: the programs of one round met the same load.
-paste -d' ' <(cut -d' ' -f2 "$work/tolvarin.txt") <(cut -d' ' -f2 "$work/bare.txt") |
-  awk '{print $1 / $2}' | sort -n |
-  awk '{a[NR]=$1} END {printf "tolvarin/bare per round: median %.2f, min %.2f, max %.2f\n", a[int((NR+1)/2)], a[1], a[NR]}'
+for yardstick in bare text; do
+  paste -d' ' <(cut -d' ' -f2 "$work/tolvarin.txt") <(cut -d' ' -f2 "$work/$yardstick.txt") |
+    awk '{print $1 / $2}' | sort -n |
+    awk -v y="$yardstick" '{a[NR]=$1} END {printf "tolvarin/%s per round: median %.2f, min %.2f, max %.2f\n", y, a[int((NR+1)/2)], a[1], a[NR]}'
+done
