@@ -76,13 +76,14 @@ echo "load after:  $(cat /proc/loadavg)"
 
 median() { sort -n | awk '{a[NR]=$1} END {if (NR % 2) print a[(NR+1)/2]; else printf "%.2f\n", (a[NR/2]+a[NR/2+1])/2}'; }
 column_median() { cut -d' ' -f"$2" "$work/$1.txt" | median; }
+column_mean() { cut -d' ' -f"$2" "$work/$1.txt" | awk '{s+=$1} END {printf "%.2f\n", s/NR}'; }
 
-echo "$rounds rounds, window ${width}x${height}, memory read ${settle} ms after the first paint"
-printf '%-11s %9s %9s %9s %9s %9s\n' program "paint ms" "map ms" "paint/bare" "RSS kB" "faults"
+echo "$rounds rounds, window ${width}x${height}, memory read ${settle} ms after the first paint (medians; the paint's mean too)"
+printf '%-11s %9s %9s %9s %9s %9s %9s\n' program "paint ms" "mean ms" "map ms" "paint/bare" "RSS kB" "faults"
 bare_paint=$(column_median bare 2)
 for name in "${programs[@]}"; do
   paint=$(column_median "$name" 2)
-  printf '%-11s %9s %9s %9.2f %9s %9s\n' "$name" "$paint" "$(column_median "$name" 1)" \
+  printf '%-11s %9s %9s %9s %9.2f %9s %9s\n' "$name" "$paint" "$(column_mean "$name" 2)" "$(column_median "$name" 1)" \
     "$(echo "$paint $bare_paint" | awk '{print $1 / $2}')" "$(column_median "$name" 4)" "$(column_median "$name" 3)"
 done
 # The ratio round by round: the programs of one round met the same load.
