@@ -49,14 +49,15 @@ public:
     // in it with its own proportions.
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
 
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
         if (size.isEmpty()) return QPixmap();
         const quint64 key = pixmapKey(size, mode);
         const auto found = drawing_->drawn.constFind(key);
         if (found != drawing_->drawn.constEnd()) return *found;
 
-        QPixmap drawn = mode == QIcon::Normal ? render(size) : styled(render(size), mode);
+        // The other looks are made from the normal one, which is kept too.
+        QPixmap drawn = mode == QIcon::Normal ? render(size) : styled(pixmap(size, QIcon::Normal, state), mode);
         drawing_->drawn.insert(key, drawn);
         return drawn;
     }
