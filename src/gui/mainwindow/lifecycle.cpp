@@ -15,8 +15,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QScreen>
 #include <QTimer>
+
+#include <functional>
 
 namespace tolvarin {
 
@@ -48,6 +51,43 @@ private:
     MainWindow& window_;
 };
 
+
+// Runs work once, right after the window's first paint, or a second after
+// the start when the window is not painted by then (a minimized start).
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget& window, std::function<void()> work) : QObject(&window), work_(std::move(work))
+    {
+        window.installEventFilter(this);
+        QTimer::singleShot(kLatestMs, this, [this] { run(); });
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        // A zero timer set during the paint fires after it.
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, this, [this] { run(); });
+        return false;
+    }
+
+private:
+    static constexpr int kLatestMs = 1000;
+
+    void run()
+    {
+        if (!work_) return;
+        const std::function<void()> work = std::move(work_);
+        work_ = nullptr;
+        deleteLater();
+        work();
+    }
+
+    std::function<void()> work_;
+};
+
+void runAfterFirstPaint(QWidget& window, std::function<void()> work)
+{
+    new AfterFirstPaint(window, std::move(work));  // owned by the window
+}
 
 int windowStateCode(Qt::WindowStates state)
 {
@@ -99,7 +139,10 @@ bool Lifecycle::startUp(const QStringList& arguments)
         if (endWithoutWriting()) return false;
     }
 
-    if (anotherInstanceRunning() && settings_.singleInstance == 1) {
+    // Only a start that allows one instance needs the answer now; any other
+    // takes its lock, which tells later starts that it runs, once the window
+    // is painted (the lock file is synced to disk, which takes milliseconds).
+    if (settings_.singleInstance == 1 && !takeInstanceLock()) {
         messages_.show(MessageIcon::Information, appTitle(),
                        QStringLiteral("Je nastavena volba Spouštět pouze 1 instanci programu. Aplikace Tolvarin je "
                                       "již spuštěna.\r\n\r\nAplikace bude ukončena."));
@@ -116,9 +159,12 @@ bool Lifecycle::startUp(const QStringList& arguments)
     restorePlacement();
     window_.openStartTopic(settings_.startTopic, settings_.unitLevel);
     window_.unsetCursor();
-    // The launch is counted on disk once the window is painted: the write
-    // takes milliseconds that the first paint need not wait for.
-    QTimer::singleShot(0, &window_, [this] { reportFailedWrite(QString()); });
+    // The first paint need not wait for the launch count to reach the disk,
+    // nor for the lock file (synced to disk, which takes milliseconds).
+    runAfterFirstPaint(window_, [this] {
+        if (!instanceLock_) takeInstanceLock();
+        reportFailedWrite(QString());
+    });
     return true;
 }
 
@@ -137,7 +183,7 @@ bool Lifecycle::endWithoutWriting()
     return true;
 }
 
-bool Lifecycle::anotherInstanceRunning()
+bool Lifecycle::takeInstanceLock()
 {
     const QString path = options_.lockFile.isEmpty()
                              ? QDir::temp().filePath(QStringLiteral("tolvarin-%1.lock").arg(QString::fromLocal8Bit(qgetenv("USER"))))
@@ -145,7 +191,7 @@ bool Lifecycle::anotherInstanceRunning()
     instanceLock_ = std::make_unique<QLockFile>(path);
     // A lock whose process has died is taken over; a running instance's lock never ages out.
     instanceLock_->setStaleLockTime(0);
-    return !instanceLock_->tryLock(0);
+    return instanceLock_->tryLock(0);
 }
 
 void Lifecycle::applyTitles()

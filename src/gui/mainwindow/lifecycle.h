@@ -52,7 +52,8 @@ public:
     RunClock& runClock() { return clock_; }  // the statistics reset starts the run again
 
 private:
-    bool anotherInstanceRunning();
+    // False when another instance holds the lock.
+    bool takeInstanceLock();
     // "Ukončit program?" when safe exit is set; true when the program is to end.
     bool askToEnd();
     // A start that is not to become the running program (setup, a second
