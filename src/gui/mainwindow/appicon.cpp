@@ -2,8 +2,6 @@
 
 #include "mainwindow/svgicon.h"
 
-#include <QCoreApplication>
-
 // The icon lives in the GUI library's resources; their registration has to
 // be pulled in explicitly, from outside any namespace.
 static int initAppResources()
@@ -14,31 +12,11 @@ static int initAppResources()
 
 namespace tolvarin {
 
-namespace {
-
-QIcon& sharedIcon()
-{
-    static QIcon icon;
-    return icon;
-}
-
-// Icons hold pixmaps, which must not outlive the application object.
-void dropIcon() { sharedIcon() = QIcon(); }
-
-}  // namespace
-
 QIcon programIcon()
 {
-    // One icon for the application and every window, so that each size
-    // (the window system asks for four) is drawn once.
-    QIcon& icon = sharedIcon();
-    if (icon.isNull()) {
-        static const int registered = initAppResources();
-        Q_UNUSED(registered);
-        icon = svgIcon(QStringLiteral(":/app/tolvarin.svg"));
-        qAddPostRoutine(dropIcon);
-    }
-    return icon;
+    static const int registered = initAppResources();
+    Q_UNUSED(registered);
+    return svgIcon(QStringLiteral(":/app/tolvarin.svg"));
 }
 
 }  // namespace tolvarin

@@ -1,6 +1,7 @@
 #include "mainwindow/svgicon.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QIconEngine>
@@ -109,11 +110,24 @@ private:
     std::shared_ptr<SvgDrawing> drawing_;
 };
 
+QHash<QString, QIcon>& iconsByPath()
+{
+    static QHash<QString, QIcon> icons;
+    return icons;
+}
+
+// Icons hold pixmaps, which must not outlive the application object.
+void dropIcons() { iconsByPath().clear(); }
+
 }  // namespace
 
 QIcon svgIcon(const QString& path)
 {
-    return QIcon(new SvgIconEngine(path));
+    QHash<QString, QIcon>& icons = iconsByPath();
+    if (icons.isEmpty()) qAddPostRoutine(dropIcons);
+    const auto found = icons.constFind(path);
+    if (found != icons.constEnd()) return *found;
+    return *icons.insert(path, QIcon(new SvgIconEngine(path)));
 }
 
 }  // namespace tolvarin

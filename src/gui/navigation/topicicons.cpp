@@ -2,9 +2,7 @@
 
 #include "mainwindow/svgicon.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QHash>
 
 // The icons live in a static library: without a reference from code that is
 // linked in, the linker would drop the compiled resource file.
@@ -33,32 +31,14 @@ QString iconPath(const QString& key)
     return QStringLiteral(":/topics/") + key + QStringLiteral(".svg");
 }
 
-QHash<QString, QIcon>& iconCache()
-{
-    static QHash<QString, QIcon> cache;
-    return cache;
-}
-
-// Icons hold pixmaps, which must not outlive the application object.
-void dropIcons()
-{
-    iconCache().clear();
-}
-
 }  // namespace
 
 QIcon topicIcon(const QString& key)
 {
     static const bool loaded = (loadTopicResources(), true);
     Q_UNUSED(loaded);
-    QHash<QString, QIcon>& cache = iconCache();
-    if (cache.isEmpty()) qAddPostRoutine(dropIcons);
-
-    // Only keys with a file of their own are cached, so stray keys cannot grow the cache.
-    const QString shown = isPlainName(key) && QFile::exists(iconPath(key)) ? key : kUserKey;
-    auto found = cache.constFind(shown);
-    if (found != cache.constEnd()) return *found;
-    return *cache.insert(shown, svgIcon(iconPath(shown)));
+    // A key without a file of its own gets the user icon, so stray keys add no icons.
+    return svgIcon(iconPath(isPlainName(key) && QFile::exists(iconPath(key)) ? key : kUserKey));
 }
 
 }  // namespace tolvarin
