@@ -136,7 +136,8 @@ bool sameCatalogue(const UnitCatalogue& a, const UnitCatalogue& b)
 
 // The quick read of a conversion's topics: only for a file that the whole
 // reader reads without a word, and then every topic holding a unit of one of
-// the words exactly as the whole reader has it, every other topic empty.
+// the words exactly as the whole reader has it (without the information
+// texts), every other topic empty.
 void checkQuickRead(const DataFileConfig& config, const QByteArray& main, uint8_t more)
 {
     auto whole = std::make_unique<UnitCatalogue>();
@@ -159,8 +160,12 @@ void checkQuickRead(const DataFileConfig& config, const QByteArray& main, uint8_
         const int count = quick->count(slot);
         FUZZ_CHECK(named ? count == whole->count(slot) : count == 0 || count == whole->count(slot),
                    where + " has " + std::to_string(count) + " units");
-        for (int row = 1; row <= quick->count(slot); ++row)
-            FUZZ_CHECK(sameUnit(quick->unit(slot, row), whole->unit(slot, row)), where + " row " + std::to_string(row));
+        for (int row = 1; row <= quick->count(slot); ++row) {
+            // The quick read leaves the information texts out.
+            Unit expected = whole->unit(slot, row);
+            expected.info.clear();
+            FUZZ_CHECK(sameUnit(quick->unit(slot, row), expected), where + " row " + std::to_string(row));
+        }
     }
 }
 

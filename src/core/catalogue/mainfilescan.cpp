@@ -13,6 +13,10 @@
 #include <string_view>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace tolvarin {
 
 namespace {
@@ -28,60 +32,170 @@ struct PlainUnitLine {
     UnitLevel level = UnitLevel::Level1;
     std::string_view name;  // without its level marker
     std::string_view symbol;
-    std::string_view info;
     std::string_view coefficient;
 };
 
-// The high bit of each of eight bytes that may be other than printable
-// ASCII: below 0x20, 0x7F or from 0x80 on. The lowest one set marks the
-// first such byte exactly; none set means there is none.
-std::uint64_t otherThanAsciiFlags(std::uint64_t word)
+// The length of the character that begins at i when the whole reader takes
+// it without a word, 0 otherwise: printable ASCII, a tab, a line feed, a CR
+// that ends a line (before a line feed or at the end; a lone CR would end a
+// line there) and valid UTF-8 from U+00A0 on (no C0 or C1 control, no DEL).
+int plainCharacterLength(std::string_view text, size_t i)
 {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
-    const std::uint64_t below20 = (word - kOnes * 0x20) & ~word;
-    const std::uint64_t del = word ^ (kOnes * 0x7F);
-    const std::uint64_t isDel = (del - kOnes) & ~del;
-    return (below20 | isDel | word) & kHighBits;
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if ((byte >= 0x20 && byte < 0x7F) || byte == '\t' || byte == '\n') return 1;
+    if (byte == '\r') return i + 1 == text.size() || text[i + 1] == '\n' ? 1 : 0;
+    if (byte < 0x80) return 0;
+    const int length = utf8SequenceLength(text, i);
+    const bool c1Control = length == 2 && byte == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+    return c1Control ? 0 : length;
 }
 
-// Whether a line holds only what the whole reader takes without a word:
-// printable ASCII, tabs and valid UTF-8 of characters from U+00A0 on (no
-// control character, no lone CR, which would end a line there). Runs of
-// ASCII are passed eight bytes at a time, Czech letters (two bytes each)
-// without a call.
-bool isPlainText(std::string_view line)
+constexpr size_t kBlock = 64;
+
+// What the bytes of a block are, one bit per byte from the lowest: plain on
+// their own, the first of a two-byte character from U+00A0 on (judged with
+// the byte after it), a line feed, a field separator.
+struct BlockBits {
+    std::uint64_t single = 0;
+    std::uint64_t lead = 0;
+    std::uint64_t lineFeeds = 0;
+    std::uint64_t bars = 0;
+};
+
+#ifdef __SSE2__
+std::uint64_t bitsOf(__m128i bytes)
 {
-    const auto* const begin = reinterpret_cast<const unsigned char*>(line.data());
-    const auto* const end = begin + line.size();
-    const auto* p = begin;
-    while (p < end) {
-        if (end - p >= 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, p, 8);
-            const std::uint64_t flags = otherThanAsciiFlags(word);
-            if (flags == 0) {
-                p += 8;
-                continue;
-            }
-            p += std::countr_zero(flags) / 8;
-        }
-        const unsigned byte = *p;
-        if ((byte >= 0x20 && byte < 0x7F) || byte == '\t') {
-            ++p;
-        } else if (byte < 0x80) {
-            return false;
-        } else if (end - p >= 2 && (p[1] & 0xC0) == 0x80 &&
-                   ((byte >= 0xC3 && byte <= 0xDF) || (byte == 0xC2 && p[1] >= 0xA0))) {
-            p += 2;
-        } else {
-            // Three and four bytes; what is left of two is a C1 control or not UTF-8.
-            const int length = utf8SequenceLength(line, size_t(p - begin));
-            if (length < 3) return false;
-            p += length;
-        }
+    return std::uint64_t(unsigned(_mm_movemask_epi8(bytes)));
+}
+
+__m128i bytesOf(char c)
+{
+    return _mm_set1_epi8(c);
+}
+
+// Reads kBlock + 1 bytes. The comparisons are signed: 0x80..0xBF are -128..-65.
+BlockBits blockBits(const char* at)
+{
+    BlockBits bits;
+    for (unsigned part = 0; part < kBlock / 16; ++part) {
+        const auto* from = reinterpret_cast<const __m128i*>(at + part * 16);
+        const __m128i bytes = _mm_loadu_si128(from);
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + part * 16 + 1));
+        const __m128i lineFeed = _mm_cmpeq_epi8(bytes, bytesOf('\n'));
+        const __m128i printable =
+            _mm_andnot_si128(_mm_cmpeq_epi8(bytes, bytesOf(0x7F)), _mm_cmpgt_epi8(bytes, bytesOf(0x1F)));
+        const __m128i crlf = _mm_and_si128(_mm_cmpeq_epi8(bytes, bytesOf('\r')), _mm_cmpeq_epi8(next, bytesOf('\n')));
+        const __m128i single =
+            _mm_or_si128(_mm_or_si128(printable, _mm_cmpeq_epi8(bytes, bytesOf('\t'))), _mm_or_si128(lineFeed, crlf));
+        const __m128i nextContinues = _mm_cmpgt_epi8(bytesOf(-64), next);
+        const __m128i c3ToDf = _mm_and_si128(_mm_cmpgt_epi8(bytes, bytesOf(-62)), _mm_cmpgt_epi8(bytesOf(-32), bytes));
+        const __m128i c2AboveC1 =
+            _mm_and_si128(_mm_cmpeq_epi8(bytes, bytesOf(char(0xC2))), _mm_cmpgt_epi8(next, bytesOf(-97)));
+        const __m128i lead = _mm_and_si128(nextContinues, _mm_or_si128(c3ToDf, c2AboveC1));
+        const unsigned shift = part * 16;
+        bits.single |= bitsOf(single) << shift;
+        bits.lead |= bitsOf(lead) << shift;
+        bits.lineFeeds |= bitsOf(lineFeed) << shift;
+        bits.bars |= bitsOf(_mm_cmpeq_epi8(bytes, bytesOf('|'))) << shift;
     }
-    return true;
+    return bits;
+}
+#else
+BlockBits blockBits(const char* at)
+{
+    BlockBits bits;
+    for (unsigned k = 0; k < kBlock; ++k) {
+        const auto byte = static_cast<unsigned char>(at[k]);
+        const auto next = static_cast<unsigned char>(at[k + 1]);
+        const bool single =
+            (byte >= 0x20 && byte < 0x7F) || byte == '\t' || byte == '\n' || (byte == '\r' && next == '\n');
+        const bool lead = (byte >= 0xC3 && byte <= 0xDF && next >= 0x80 && next <= 0xBF) ||
+                          (byte == 0xC2 && next >= 0xA0 && next <= 0xBF);
+        bits.single |= std::uint64_t(single) << k;
+        bits.lead |= std::uint64_t(lead) << k;
+        bits.lineFeeds |= std::uint64_t(byte == '\n') << k;
+        bits.bars |= std::uint64_t(byte == '|') << k;
+    }
+    return bits;
+}
+#endif
+
+// A line split at its field separators '|' into at most kMaxFields fields.
+struct LineFields {
+    std::array<std::string_view, kMaxFields> fields;
+    int count = 0;
+    bool tooMany = false;  // a separator after the last field
+};
+
+// Calls onLine(begin, end, fields) for each line of the text as long as it
+// returns true: end is at the line feed or the end of the text, and the last
+// field leaves out a CR before it. False when a character is not plain (see
+// plainCharacterLength) or onLine returned false. The text is judged 64 bytes
+// at a time, and separators and line ends come from the same blocks; a
+// character of three or four bytes (rare in a Czech file) is judged alone.
+template <typename OnLine>
+bool forEachPlainLine(std::string_view text, OnLine onLine)
+{
+    size_t lineBegin = 0;
+    size_t fieldBegin = 0;
+    LineFields line;
+    const auto endLine = [&](size_t end) {
+        const size_t fieldEnd = end > fieldBegin && text[end - 1] == '\r' ? end - 1 : end;
+        line.fields[size_t(line.count++)] = text.substr(fieldBegin, fieldEnd - fieldBegin);
+        const bool goOn = onLine(lineBegin, end, line);
+        lineBegin = fieldBegin = end + 1;
+        line.count = 0;
+        line.tooMany = false;
+        return goOn;
+    };
+    const auto splitBlock = [&](size_t first, std::uint64_t lineFeeds, std::uint64_t bars) {
+        for (std::uint64_t events = lineFeeds | bars; events != 0; events &= events - 1) {
+            const auto bit = unsigned(std::countr_zero(events));
+            const size_t at = first + bit;
+            if ((lineFeeds >> bit & 1u) != 0) {
+                if (!endLine(at)) return false;
+            } else if (line.count == kMaxFields - 1) {
+                line.tooMany = true;
+            } else {
+                line.fields[size_t(line.count++)] = text.substr(fieldBegin, at - fieldBegin);
+                fieldBegin = at + 1;
+            }
+        }
+        return true;
+    };
+
+    // Each byte is judged with the one after it, so a block reads one byte
+    // more; the last block is judged in a copy followed by line feeds.
+    std::array<char, kBlock + 1> lastBlock{};
+    std::uint64_t leadBefore = 0;  // the block's first byte ends a two-byte character
+    for (size_t begin = 0; begin < text.size();) {
+        const size_t size = std::min(kBlock, text.size() - begin);
+        const bool last = size == text.size() - begin;
+        if (last) {
+            lastBlock.fill('\n');
+            std::memcpy(lastBlock.data(), text.data() + begin, size);
+        }
+        const BlockBits bits = blockBits(last ? lastBlock.data() : text.data() + begin);
+        const std::uint64_t inText = size == kBlock ? ~std::uint64_t(0) : (std::uint64_t(1) << size) - 1;
+        // The first byte that is not plain, does not begin a two-byte
+        // character and does not end one: all before it are plain.
+        const std::uint64_t other = ~(bits.single | bits.lead | bits.lead << 1 | leadBefore) & inText;
+        const auto plain = size_t(other == 0 ? kBlock : std::countr_zero(other));
+        const std::uint64_t before = plain == kBlock ? ~std::uint64_t(0) : (std::uint64_t(1) << plain) - 1;
+        if (!splitBlock(begin, bits.lineFeeds & before & inText, bits.bars & before & inText)) return false;
+        if (other == 0) {
+            leadBefore = bits.lead >> (kBlock - 1);
+            begin += kBlock;
+            continue;
+        }
+        // A longer character, or one that is not plain; the next block
+        // begins after it. None of its bytes is a separator or a line end.
+        const int length = plainCharacterLength(text, begin + plain);
+        if (length == 0) return false;
+        begin += plain + size_t(length);
+        leadBefore = 0;
+    }
+    return lineBegin >= text.size() || endLine(text.size());
 }
 
 std::string_view trimmed(std::string_view text)
@@ -113,6 +227,8 @@ bool readsSurely(std::string_view text)
     constexpr size_t kMaxShortText = 40;
     constexpr size_t kMaxFractionDigits = 15;
     if (text.size() > kMaxShortText) return false;
+    // Most are plain decimals.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return unsigned(c - '0') < 10 || c == '.'; })) return true;
     int exponentDigits = -1;  // none before an exponent letter
     size_t slash = std::string_view::npos;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -146,66 +262,67 @@ int builtinTopicOf(std::string_view field)
     return topic <= kBuiltinTopicCount ? topic : 0;
 }
 
-// Whether the scan checks every line or walks a text that it has checked
-// before, reading nothing that a unit's texts do not need.
-enum class Scan { Check, Walk };
-
 // The unit lines that the whole reader would keep, in the file's order, with
 // the same rows. The fields 2..4 carry over to a line that lacks them, as in
 // the reader. Its state is a few views and counters: a copy taken before a
-// line lets a second scan start there.
+// line lets a second pass walk the lines from there.
 class PlainUnitLines {
 public:
-    enum class Step { Unit, End, NotPlain };
-
     PlainUnitLines(std::string_view text, UnitLevel shown) : text_(text), shown_(shown) {}
 
     size_t position() const { return position_; }
 
-    Step next(Scan scan, PlainUnitLine& unit)
+    // Whether the reader keeps the unit of the line from begin to end, its
+    // fields split by the caller; none when the line is not plain (a line the
+    // reader would warn about or refuse, a coefficient it might not read).
+    std::optional<bool> check(size_t begin, size_t end, const LineFields& line, PlainUnitLine& unit)
+    {
+        position_ = end + 1;
+        if (++lineNumber_ > kMaxLines) return std::nullopt;
+        if (text_[begin] == '\'') return false;
+        if (line.tooMany) return std::nullopt;
+        return readLine(line, unit, Coefficient::Check);
+    }
+
+    // The unit of the next line that the reader keeps, from lines checked
+    // before; false at the end of the text.
+    bool walk(PlainUnitLine& unit)
     {
         while (position_ < text_.size()) {
             const size_t lineFeed = text_.find('\n', position_);
             const size_t end = lineFeed == std::string_view::npos ? text_.size() : lineFeed;
-            std::string_view line = text_.substr(position_, end - position_);
+            std::string_view text = text_.substr(position_, end - position_);
             position_ = end + 1;
-            if (line.ends_with('\r')) line.remove_suffix(1);
-            if (++lineNumber_ > kMaxLines) return Step::NotPlain;
-            if (scan == Scan::Check && !isPlainText(line)) return Step::NotPlain;
-            if (line.starts_with('\'')) continue;
-            const std::optional<bool> kept = readLine(scan, line, unit);
-            if (!kept) return Step::NotPlain;
-            if (*kept) return Step::Unit;
+            if (text.starts_with('\'')) continue;
+            if (text.ends_with('\r')) text.remove_suffix(1);
+            LineFields line;
+            for (size_t from = 0; line.count < kMaxFields;) {
+                const size_t bar = text.find('|', from);
+                line.fields[size_t(line.count++)] = text.substr(from, bar - from);
+                if (bar == std::string_view::npos) break;
+                from = bar + 1;
+            }
+            if (readLine(line, unit, Coefficient::Trust).value_or(false)) return true;
         }
-        return Step::End;
+        return false;
     }
 
 private:
-    // Whether the reader keeps the line's unit; none when the line is not plain.
-    std::optional<bool> readLine(Scan scan, std::string_view line, PlainUnitLine& unit)
+    enum class Coefficient { Check, Trust };
+
+    std::optional<bool> readLine(const LineFields& line, PlainUnitLine& unit, Coefficient coefficient)
     {
-        std::array<std::string_view, kMaxFields> fields;
-        int count = 0;
-        for (size_t from = 0;;) {
-            const size_t bar = line.find('|', from);
-            if (bar == std::string_view::npos) {
-                fields[size_t(count++)] = line.substr(from);
-                break;
-            }
-            if (count == kMaxFields - 1) return std::nullopt;  // a seventh field follows
-            fields[size_t(count++)] = line.substr(from, bar - from);
-            from = bar + 1;
-        }
+        const auto& fields = line.fields;
+        const int count = line.count;
         const int topic = builtinTopicOf(fields[0]);
         if (topic == 0) return std::nullopt;
         if (count > 1) name_ = fields[1];
         if (count > 2) symbol_ = fields[2];
         if (count > 3) coefficient_ = fields[3];
-        if (scan == Scan::Check && !readsSurely(coefficient_) && !readAsciiCoefficient(coefficient_))
+        if (coefficient == Coefficient::Check && !readsSurely(coefficient_) && !readAsciiCoefficient(coefficient_))
             return std::nullopt;
 
-        unit = PlainUnitLine{topic, 0, UnitLevel::Level1, name_, symbol_, count > 4 ? fields[4] : std::string_view(),
-                             coefficient_};
+        unit = PlainUnitLine{topic, 0, UnitLevel::Level1, name_, symbol_, coefficient_};
         if (name_.starts_with('+')) unit.level = UnitLevel::Level2;
         if (name_.starts_with('*')) unit.level = UnitLevel::Level3;
         if (!levelShows(shown_, unit.level)) return false;
@@ -241,7 +358,7 @@ QString textOf(std::string_view bytes)
 }  // namespace
 
 std::optional<DataFileReport> readMainDataTopicsNaming(UnitCatalogue& catalogue, const DataFileConfig& config,
-                                                        const QByteArray& bytes, const QStringList& words)
+                                                       const QByteArray& bytes, const QStringList& words)
 {
     std::string_view text(bytes.constData(), size_t(bytes.size()));
     if (!unreadableEncoding(bytes).isEmpty()) return std::nullopt;
@@ -258,11 +375,11 @@ std::optional<DataFileReport> readMainDataTopicsNaming(UnitCatalogue& catalogue,
     std::array<std::optional<PlainUnitLines>, kSlotCount> topicStart;
     std::array<size_t, kSlotCount> topicEnd{};
     PlainUnitLines lines(text, config.level);
-    for (PlainUnitLine unit;;) {
+    const auto checkLine = [&](size_t begin, size_t end, const LineFields& fields) {
         const PlainUnitLines beforeLine = lines;
-        const PlainUnitLines::Step step = lines.next(Scan::Check, unit);
-        if (step == PlainUnitLines::Step::NotPlain) return std::nullopt;
-        if (step == PlainUnitLines::Step::End) break;
+        PlainUnitLine unit;
+        const std::optional<bool> kept = lines.check(begin, end, fields, unit);
+        if (!kept || !*kept) return kept.has_value();
         const auto topic = size_t(unit.topic);
         if (!topicStart[topic]) topicStart[topic] = beforeLine;
         topicEnd[topic] = lines.position();
@@ -270,19 +387,20 @@ std::optional<DataFileReport> readMainDataTopicsNaming(UnitCatalogue& catalogue,
             const std::string_view w(word.constData(), size_t(word.size()));
             if (unit.symbol == w || unit.name == w) topics.set(topic);
         }
-    }
+        return true;
+    };
+    if (!forEachPlainLine(text, checkLine)) return std::nullopt;
 
     catalogue.clearNamesAndCounts();
     catalogue.mainFileEncoding = marked ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
     for (size_t topic = 0; topic < kSlotCount; ++topic) {
         if (!topics.test(topic)) continue;
         PlainUnitLines walk = *topicStart[topic];
-        for (PlainUnitLine unit; walk.position() < topicEnd[topic] &&
-                                 walk.next(Scan::Walk, unit) == PlainUnitLines::Step::Unit;) {
+        for (PlainUnitLine unit; walk.position() < topicEnd[topic] && walk.walk(unit);) {
             if (size_t(unit.topic) == topic)
-                catalogue.unit(unit.topic, unit.row) = Unit{textOf(unit.name), textOf(unit.symbol),
-                                                            readAsciiCoefficient(unit.coefficient).value_or(0.0),
-                                                            textOf(unit.info), unit.level};
+                catalogue.unit(unit.topic, unit.row) =
+                    Unit{textOf(unit.name), textOf(unit.symbol), readAsciiCoefficient(unit.coefficient).value_or(0.0),
+                         QString(), unit.level};
         }
     }
     countBuiltinUnits(catalogue);
