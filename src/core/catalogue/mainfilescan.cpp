@@ -347,11 +347,37 @@ private:
     std::string_view coefficient_;
 };
 
+// The text of bytes that the scan has checked (valid UTF-8), decoded without
+// the checks and the set-up of a general decoder; a byte order mark is a
+// character here. No character takes more UTF-16 units than it has bytes.
 QString textOf(std::string_view bytes)
 {
-    QString text = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-    // fromUtf8 drops a leading byte order mark; inside a file it is a character.
-    if (bytes.starts_with(kUtf8Mark)) text.prepend(QChar(0xFEFF));
+    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    const auto at = [&](size_t i) { return char32_t(static_cast<unsigned char>(bytes[i])); };
+    for (size_t i = 0; i < bytes.size();) {
+        const char32_t lead = at(i);
+        char32_t c = lead;
+        if (lead < 0x80) {
+            i += 1;
+        } else if (lead < 0xE0) {
+            c = (lead & 0x1F) << 6 | (at(i + 1) & 0x3F);
+            i += 2;
+        } else if (lead < 0xF0) {
+            c = (lead & 0x0F) << 12 | (at(i + 1) & 0x3F) << 6 | (at(i + 2) & 0x3F);
+            i += 3;
+        } else {
+            c = (lead & 0x07) << 18 | (at(i + 1) & 0x3F) << 12 | (at(i + 2) & 0x3F) << 6 | (at(i + 3) & 0x3F);
+            i += 4;
+        }
+        if (QChar::requiresSurrogates(c)) {
+            *out++ = QChar(QChar::highSurrogate(c));
+            *out++ = QChar(QChar::lowSurrogate(c));
+        } else {
+            *out++ = QChar(c);
+        }
+    }
+    text.truncate(out - text.constData());
     return text;
 }
 
