@@ -141,7 +141,7 @@ bool forEachPlainLine(std::string_view text, OnLine onLine)
     LineFields line;
     const auto endLine = [&](size_t end) {
         const size_t fieldEnd = end > fieldBegin && text[end - 1] == '\r' ? end - 1 : end;
-        line.fields[size_t(line.count++)] = text.substr(fieldBegin, fieldEnd - fieldBegin);
+        line.fields[size_t(line.count++)] = std::string_view(text.data() + fieldBegin, fieldEnd - fieldBegin);
         const bool goOn = onLine(lineBegin, end, line);
         lineBegin = fieldBegin = end + 1;
         line.count = 0;
@@ -157,7 +157,7 @@ bool forEachPlainLine(std::string_view text, OnLine onLine)
             } else if (line.count == kMaxFields - 1) {
                 line.tooMany = true;
             } else {
-                line.fields[size_t(line.count++)] = text.substr(fieldBegin, at - fieldBegin);
+                line.fields[size_t(line.count++)] = std::string_view(text.data() + fieldBegin, at - fieldBegin);
                 fieldBegin = at + 1;
             }
         }
@@ -233,10 +233,15 @@ bool readsSurely(std::string_view text)
     size_t slash = std::string_view::npos;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if ((c & 0x80) != 0 || c == ',') return false;
-        if (c == '/') slash = i;
-        if (c >= '0' && c <= '9' && exponentDigits >= 0) ++exponentDigits;
-        if ((c == 'e' || c == 'E' || c == 'd' || c == 'D') && exponentDigits < 0) exponentDigits = 0;
+        if (unsigned(c - '0') < 10) {
+            if (exponentDigits >= 0) ++exponentDigits;
+        } else if ((c & 0x80) != 0 || c == ',') {
+            return false;
+        } else if (c == '/') {
+            slash = i;
+        } else if ((c | 0x20) == 'e' || (c | 0x20) == 'd') {
+            if (exponentDigits < 0) exponentDigits = 0;
+        }
     }
     if (slash == std::string_view::npos) return exponentDigits <= 2;
     const auto side = [&](std::string_view part, bool denominator) {
