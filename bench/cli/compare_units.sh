@@ -37,16 +37,25 @@ commands+=("units -t '5 km' m")
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 reports=$(mktemp -d)
 trap 'rm -rf "$reports"' EXIT
+# The command that a round starts with comes out slower on this kind of
+# machine, so each round starts with the next one.
 for round in $(seq 1 "$rounds"); do
-  hyperfine --warmup 5 -N --runs "$runs" --style none --export-json "$reports/$round.json" "${commands[@]}" \
+  first=$(( round % ${#commands[@]} ))
+  order=("${commands[@]:$first}" "${commands[@]:0:$first}")
+  hyperfine --warmup 5 -N --runs "$runs" --style none --export-json "$reports/$round.json" "${order[@]}" \
     >/dev/null 2>&1
 done
 echo "load average after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
-python3 - "$reports" "${#clis[@]}" <<'PY'
+python3 - "$reports" "${#clis[@]}" "${commands[@]}" <<'PY'
 import glob, json, statistics, sys
-rounds = [json.load(open(f))["results"] for f in sorted(glob.glob(sys.argv[1] + "/*.json"))]
 programs = int(sys.argv[2])
+commands = sys.argv[3:]
+# Each round's results in the order of the command line, whatever order it ran them in.
+rounds = []
+for f in sorted(glob.glob(sys.argv[1] + "/*.json")):
+    results = {r["command"]: r for r in json.load(open(f))["results"]}
+    rounds.append([results[c] for c in commands])
 def median(i, key="median"):
     return statistics.median(r[i][key] * 1000 for r in rounds)
 def above(i, base):
