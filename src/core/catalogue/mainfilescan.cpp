@@ -78,8 +78,7 @@ BlockBits blockBits(const char* at)
 {
     BlockBits bits;
     for (unsigned part = 0; part < kBlock / 16; ++part) {
-        const auto* from = reinterpret_cast<const __m128i*>(at + part * 16);
-        const __m128i bytes = _mm_loadu_si128(from);
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + part * 16));
         const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + part * 16 + 1));
         const __m128i lineFeed = _mm_cmpeq_epi8(bytes, bytesOf('\n'));
         const __m128i printable =
@@ -181,8 +180,8 @@ bool forEachPlainLine(std::string_view text, OnLine onLine)
         // character and does not end one: all before it are plain.
         const std::uint64_t other = ~(bits.single | bits.lead | bits.lead << 1 | leadBefore) & inText;
         const auto plain = size_t(other == 0 ? kBlock : std::countr_zero(other));
-        const std::uint64_t before = plain == kBlock ? ~std::uint64_t(0) : (std::uint64_t(1) << plain) - 1;
-        if (!splitBlock(begin, bits.lineFeeds & before & inText, bits.bars & before & inText)) return false;
+        const std::uint64_t before = other == 0 ? inText : (std::uint64_t(1) << plain) - 1;
+        if (!splitBlock(begin, bits.lineFeeds & before, bits.bars & before)) return false;
         if (other == 0) {
             leadBefore = bits.lead >> (kBlock - 1);
             begin += kBlock;
