@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <limits>
 #include <string_view>
 
 namespace tolvarin {
@@ -60,12 +61,28 @@ bool beyondDoubleRange(const Digits& d)
     return false;
 }
 
-bool allZero(std::string_view digits) { return digits.find_first_not_of("0.") == std::string_view::npos; }
+bool allZero(std::string_view digits)
+{
+    return digits.find_first_not_of("0.") == std::string_view::npos;
+}
+
+// The locale's decimal separator. QLocale makes a new string each time it is
+// asked, which would cost a commit of a large topic an allocation per row.
+const QString& decimalPointOf(const QLocale& locale)
+{
+    thread_local QLocale lastLocale = QLocale::c();
+    thread_local QString lastPoint = lastLocale.decimalPoint();
+    if (locale != lastLocale) {
+        lastLocale = locale;
+        lastPoint = locale.decimalPoint();
+    }
+    return lastPoint;
+}
 
 // Collects one number text in place and makes a single QString of it.
 class TextBuilder {
 public:
-    explicit TextBuilder(const QLocale& locale) : point_(locale.decimalPoint()) {}
+    explicit TextBuilder(const QLocale& locale) : point_(decimalPointOf(locale)) {}
 
     void add(char c)
     {
@@ -100,7 +117,7 @@ private:
     // The grouped form of the largest double: 309 digits, 102 blanks, the
     // fraction and the signs.
     static constexpr qsizetype kCapacity = 512;
-    QString point_;
+    QString point_;  // shares the cached string
     std::array<char16_t, kCapacity> text_;
     qsizetype length_ = 0;
 };
@@ -162,6 +179,51 @@ std::string_view fifteenDigits(Buffer& buffer, double value)
     return write(buffer, value, std::chars_format::scientific, 14);
 }
 
+// 10^n for n in 0 .. 27: exact in a long double of 64 significant bits, and
+// up to 10^22 in a double.
+constexpr int kExactLongPowers = 27;
+constexpr int kExactDoublePowers = 22;
+constexpr std::array<long double, kExactLongPowers + 1> kPowersOfTen = [] {
+    std::array<long double, kExactLongPowers + 1> powers{};
+    long double power = 1;
+    for (long double& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// The value rounded to 15 significant digits by arithmetic, as to_chars and
+// from_chars would round it, for values from 1E-08 to 1E+37; none where that
+// cannot be decided cheaply. The magnitude scaled to 15 digits before the
+// point, N, is off by at most 1E-04 (one rounding to 64 bits), so its nearest
+// integer is certain unless N lies close to a half; and N times a power of ten
+// up to 10^22 is rounded once, as reading its text would round it.
+std::optional<double> fifteenDigitValue(double value)
+{
+    if constexpr (std::numeric_limits<long double>::digits < 64) return std::nullopt;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-8 && magnitude < 1e37)) return std::nullopt;
+    // The decimal exponent, possibly one too low (log10 2 rounded down).
+    int exponent = int(std::floor(std::ilogb(magnitude) * 0.30102999));
+    const auto scaled = [magnitude](int shift) {
+        return shift >= 0 ? magnitude * kPowersOfTen[size_t(shift)] : magnitude / kPowersOfTen[size_t(-shift)];
+    };
+    long double digits = scaled(14 - exponent);
+    if (digits >= 1e15L) digits = scaled(14 - ++exponent);
+    // Near 1E+14 or 1E+15 either exponent rounds to the same power of ten.
+    if (!(digits >= 1e14L - 1 && digits < 1e15L + 1)) return std::nullopt;
+    const long double whole = std::floor(digits);
+    const long double fraction = digits - whole;
+    if (std::fabs(fraction - 0.5L) < 1e-3L) return std::nullopt;
+    const double rounded = double(fraction > 0.5L ? whole + 1 : whole);
+    const int shift = exponent - 14;
+    if (std::abs(shift) > kExactDoublePowers) return std::nullopt;
+    const double power = double(kPowersOfTen[size_t(std::abs(shift))]);
+    const double result = shift >= 0 ? rounded * power : rounded / power;
+    return value < 0 ? -result : result;
+}
+
 }  // namespace
 
 QString doubleText(double value, const QLocale& locale)
@@ -176,6 +238,7 @@ QString doubleText(double value, const QLocale& locale)
 std::optional<double> doubleTextValue(double value)
 {
     if (!std::isfinite(value)) return std::nullopt;
+    if (const std::optional<double> rounded = fifteenDigitValue(value)) return rounded;
     // Computed results mostly need 16 or 17 digits, so the shortest text is
     // not worth trying first here.
     Buffer buffer;

@@ -8,6 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <iomanip>
+#include <random>
+
 using namespace tolvarin;
 using namespace tolvarin::test;
 
@@ -73,6 +79,44 @@ TEST(DisplayFormat, WrittenTextsReadBackAsQLocaleReadsThem)
             const QString text = localText(other, locale);
             EXPECT_EQ(regionalReading(text, locale), readByQLocale(text, locale))
                 << locale.name().toStdString() << " " << other;
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+double readBackOfFifteenDigits(double value)
+{
+    std::array<char, 64> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific, 14);
+    double read = 0.0;
+    std::from_chars(text.data(), end.ptr, read);
+    return read;
+}
+
+// The rounding to 15 digits that every conversion makes takes a short cut
+// for most values; it must give what writing and reading the text gives,
+// also where the 16th digit is a 5 and around powers of ten.
+TEST(DisplayFormat, FifteenDigitValueIsWhatItsTextReadsBack)
+{
+    std::vector<double> values = {1000000000000005.0,    1000000000000015.0,   999999999999999.5,    0.1 + 0.2, 2.675,
+                                  1.0000000000000049e-5, 123456789012345.5e-3, 9.9999999999999995e36};
+    for (int exponent = -12; exponent <= 40; ++exponent) {
+        const double power = std::pow(10.0, exponent);
+        for (double near : {std::nextafter(power, 0.0), power, std::nextafter(power, HUGE_VAL),
+                            power * 0.99999999999999995, power * 1.0000000000000005})
+            values.push_back(near);
+    }
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> decades(-12.0, 40.0), mantissa(1.0, 10.0);
+    for (int i = 0; i < 200000; ++i) values.push_back(mantissa(random) * std::pow(10.0, std::floor(decades(random))));
+    for (double value : values) {
+        for (double signed_ : {value, -value}) {
+            const std::optional<double> rounded = doubleTextValue(signed_);
+            ASSERT_TRUE(rounded) << signed_;
+            ASSERT_EQ(*rounded, readBackOfFifteenDigits(signed_)) << std::setprecision(17) << signed_;
         }
     }
 }
