@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string_view>
 
@@ -117,7 +118,7 @@ private:
     // The grouped form of the largest double: 309 digits, 102 blanks, the
     // fraction and the signs.
     static constexpr qsizetype kCapacity = 512;
-    QString point_;  // shares the cached string
+    const QString point_;  // shares the cached string; const, so that reading it never detaches
     std::array<char16_t, kCapacity> text_;
     qsizetype length_ = 0;
 };
@@ -193,16 +194,20 @@ constexpr std::array<long double, kExactLongPowers + 1> kPowersOfTen = [] {
     return powers;
 }();
 
-// The value rounded to 15 significant digits by arithmetic, as to_chars and
-// from_chars would round it, for values from 1E-08 to 1E+37; none where that
-// cannot be decided cheaply. The magnitude scaled to 15 digits before the
-// point, N, is off by at most 1E-04 (one rounding to 64 bits), so its nearest
-// integer is certain unless N lies close to a half; and N times a power of ten
-// up to 10^22 is rounded once, as reading its text would round it.
-std::optional<double> fifteenDigitValue(double value)
+// A magnitude rounded to 15 significant digits: digits · 10^(exponent - 14),
+// with 10^14 <= digits < 10^15.
+struct FifteenDigits {
+    double digits = 0;
+    int exponent = 0;
+};
+
+// The rounding of to_chars done by arithmetic, for magnitudes from 1E-08 to
+// 1E+37; none where that cannot be decided cheaply. The magnitude scaled to
+// 15 digits before the point is off by at most 1E-04 (one rounding to 64
+// bits), so its nearest integer is certain unless it lies close to a half.
+std::optional<FifteenDigits> roundedByArithmetic(double magnitude)
 {
     if constexpr (std::numeric_limits<long double>::digits < 64) return std::nullopt;
-    const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-8 && magnitude < 1e37)) return std::nullopt;
     // The decimal exponent, possibly one too low (log10 2 rounded down).
     int exponent = int(std::floor(std::ilogb(magnitude) * 0.30102999));
@@ -217,11 +222,28 @@ std::optional<double> fifteenDigitValue(double value)
     const long double fraction = digits - whole;
     if (std::fabs(fraction - 0.5L) < 1e-3L) return std::nullopt;
     const double rounded = double(fraction > 0.5L ? whole + 1 : whole);
-    const int shift = exponent - 14;
+    if (rounded >= 1e15) return FifteenDigits{1e14, exponent + 1};
+    return FifteenDigits{rounded, exponent};
+}
+
+// The digits as from_chars would read them: a 15-digit integer times a power
+// of ten up to 10^22 is rounded once.
+std::optional<double> valueOf(const FifteenDigits& rounded)
+{
+    const int shift = rounded.exponent - 14;
     if (std::abs(shift) > kExactDoublePowers) return std::nullopt;
     const double power = double(kPowersOfTen[size_t(std::abs(shift))]);
-    const double result = shift >= 0 ? rounded * power : rounded / power;
-    return value < 0 ? -result : result;
+    return shift >= 0 ? rounded.digits * power : rounded.digits / power;
+}
+
+Digits digitsOf(const FifteenDigits& rounded, bool negative)
+{
+    Digits d;
+    d.negative = negative;
+    const auto end = std::to_chars(d.buffer.data(), d.buffer.data() + d.buffer.size(), std::uint64_t(rounded.digits));
+    d.count = size_t(end.ptr - d.buffer.data());
+    d.exponent = rounded.exponent;
+    return d;
 }
 
 }  // namespace
@@ -229,6 +251,8 @@ std::optional<double> fifteenDigitValue(double value)
 QString doubleText(double value, const QLocale& locale)
 {
     if (!std::isfinite(value)) return QString();
+    if (const std::optional<FifteenDigits> rounded = roundedByArithmetic(std::fabs(value)))
+        return generalText(digitsOf(*rounded, value < 0), 15, locale);
     Buffer buffer;
     const Digits d = splitScientific(fifteenDigits(buffer, value));
     if (beyondDoubleRange(d)) return QString();
@@ -238,7 +262,9 @@ QString doubleText(double value, const QLocale& locale)
 std::optional<double> doubleTextValue(double value)
 {
     if (!std::isfinite(value)) return std::nullopt;
-    if (const std::optional<double> rounded = fifteenDigitValue(value)) return rounded;
+    if (const std::optional<FifteenDigits> rounded = roundedByArithmetic(std::fabs(value))) {
+        if (const std::optional<double> read = valueOf(*rounded)) return value < 0 ? -*read : *read;
+    }
     // Computed results mostly need 16 or 17 digits, so the shortest text is
     // not worth trying first here.
     Buffer buffer;

@@ -96,9 +96,10 @@ double readBackOfFifteenDigits(double value)
     return read;
 }
 
-// The rounding to 15 digits that every conversion makes takes a short cut
-// for most values; it must give what writing and reading the text gives,
-// also where the 16th digit is a 5 and around powers of ten.
+// The rounding to 15 digits that every conversion and the double mode's text
+// make takes a short cut for most values; it must give what writing and
+// reading the text gives, also where the 16th digit is a 5 and around powers
+// of ten.
 TEST(DisplayFormat, FifteenDigitValueIsWhatItsTextReadsBack)
 {
     std::vector<double> values = {1000000000000005.0,    1000000000000015.0,   999999999999999.5,    0.1 + 0.2, 2.675,
@@ -116,7 +117,9 @@ TEST(DisplayFormat, FifteenDigitValueIsWhatItsTextReadsBack)
         for (double signed_ : {value, -value}) {
             const std::optional<double> rounded = doubleTextValue(signed_);
             ASSERT_TRUE(rounded) << signed_;
-            ASSERT_EQ(*rounded, readBackOfFifteenDigits(signed_)) << std::setprecision(17) << signed_;
+            const double expected = readBackOfFifteenDigits(signed_);
+            ASSERT_EQ(*rounded, expected) << std::setprecision(17) << signed_;
+            ASSERT_EQ(doubleText(signed_, kEnglish).toDouble(), expected) << std::setprecision(17) << signed_;
         }
     }
 }
