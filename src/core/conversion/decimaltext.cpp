@@ -194,49 +194,60 @@ constexpr std::array<long double, kExactLongPowers + 1> kPowersOfTen = [] {
     return powers;
 }();
 
-// A magnitude rounded to 15 significant digits: digits · 10^(exponent - 14),
-// with 10^14 <= digits < 10^15.
-struct FifteenDigits {
+// A magnitude rounded to n significant digits: digits · 10^(exponent - n + 1),
+// with 10^(n-1) <= digits < 10^n.
+struct RoundedDigits {
     double digits = 0;
     int exponent = 0;
+    int count = 0;
 };
 
-// The rounding of to_chars done by arithmetic, for magnitudes from 1E-08 to
-// 1E+37; none where that cannot be decided cheaply. The magnitude scaled to
-// 15 digits before the point is off by at most 1E-04 (one rounding to 64
-// bits), so its nearest integer is certain unless it lies close to a half.
-std::optional<FifteenDigits> roundedByArithmetic(double magnitude)
+// The rounding of to_chars to the given number of significant digits (at
+// most 15) done by arithmetic, for magnitudes that a power of ten up to 10^27
+// scales to that many digits before the point; none where that cannot be
+// decided cheaply. The scaled magnitude is off by at most 1E-04 (one rounding
+// to 64 bits), so its nearest integer is certain unless it lies close to a half.
+std::optional<RoundedDigits> roundedByArithmetic(double magnitude, int count)
 {
     if constexpr (std::numeric_limits<long double>::digits < 64) return std::nullopt;
-    if (!(magnitude >= 1e-8 && magnitude < 1e37)) return std::nullopt;
+    if (!std::isnormal(magnitude)) return std::nullopt;
+    const long double least = kPowersOfTen[size_t(count - 1)];
+    const long double bound = least * 10;
     // The decimal exponent, possibly one too low (log10 2 rounded down).
     int exponent = int(std::floor(std::ilogb(magnitude) * 0.30102999));
-    const auto scaled = [magnitude](int shift) {
-        return shift >= 0 ? magnitude * kPowersOfTen[size_t(shift)] : magnitude / kPowersOfTen[size_t(-shift)];
+    std::optional<long double> digits;
+    const auto scale = [&] {
+        const int shift = count - 1 - exponent;
+        if (std::abs(shift) > kExactLongPowers) return false;
+        digits = shift >= 0 ? magnitude * kPowersOfTen[size_t(shift)] : magnitude / kPowersOfTen[size_t(-shift)];
+        return true;
     };
-    long double digits = scaled(14 - exponent);
-    if (digits >= 1e15L) digits = scaled(14 - ++exponent);
-    // Near 1E+14 or 1E+15 either exponent rounds to the same power of ten.
-    if (!(digits >= 1e14L - 1 && digits < 1e15L + 1)) return std::nullopt;
-    const long double whole = std::floor(digits);
-    const long double fraction = digits - whole;
+    if (!scale()) return std::nullopt;
+    if (*digits >= bound) {
+        ++exponent;
+        if (!scale()) return std::nullopt;
+    }
+    // Near the bounds either exponent rounds to the same power of ten.
+    if (!(*digits >= least - 1 && *digits < bound + 1)) return std::nullopt;
+    const long double whole = std::floor(*digits);
+    const long double fraction = *digits - whole;
     if (std::fabs(fraction - 0.5L) < 1e-3L) return std::nullopt;
     const double rounded = double(fraction > 0.5L ? whole + 1 : whole);
-    if (rounded >= 1e15) return FifteenDigits{1e14, exponent + 1};
-    return FifteenDigits{rounded, exponent};
+    if (rounded >= double(bound)) return RoundedDigits{double(least), exponent + 1, count};
+    return RoundedDigits{rounded, exponent, count};
 }
 
-// The digits as from_chars would read them: a 15-digit integer times a power
-// of ten up to 10^22 is rounded once.
-std::optional<double> valueOf(const FifteenDigits& rounded)
+// The value of the digits as from_chars would read it: an integer of at most
+// 15 digits times a power of ten up to 10^22 is rounded once.
+std::optional<double> valueOf(const RoundedDigits& rounded)
 {
-    const int shift = rounded.exponent - 14;
+    const int shift = rounded.exponent - (rounded.count - 1);
     if (std::abs(shift) > kExactDoublePowers) return std::nullopt;
     const double power = double(kPowersOfTen[size_t(std::abs(shift))]);
     return shift >= 0 ? rounded.digits * power : rounded.digits / power;
 }
 
-Digits digitsOf(const FifteenDigits& rounded, bool negative)
+Digits digitsOf(const RoundedDigits& rounded, bool negative)
 {
     Digits d;
     d.negative = negative;
@@ -251,7 +262,7 @@ Digits digitsOf(const FifteenDigits& rounded, bool negative)
 QString doubleText(double value, const QLocale& locale)
 {
     if (!std::isfinite(value)) return QString();
-    if (const std::optional<FifteenDigits> rounded = roundedByArithmetic(std::fabs(value)))
+    if (const std::optional<RoundedDigits> rounded = roundedByArithmetic(std::fabs(value), 15))
         return generalText(digitsOf(*rounded, value < 0), 15, locale);
     Buffer buffer;
     const Digits d = splitScientific(fifteenDigits(buffer, value));
@@ -262,7 +273,7 @@ QString doubleText(double value, const QLocale& locale)
 std::optional<double> doubleTextValue(double value)
 {
     if (!std::isfinite(value)) return std::nullopt;
-    if (const std::optional<FifteenDigits> rounded = roundedByArithmetic(std::fabs(value))) {
+    if (const std::optional<RoundedDigits> rounded = roundedByArithmetic(std::fabs(value), 15)) {
         if (const std::optional<double> read = valueOf(*rounded)) return value < 0 ? -*read : *read;
     }
     // Computed results mostly need 16 or 17 digits, so the shortest text is
@@ -280,7 +291,11 @@ QString singleText(float value, const QLocale& locale)
     if (!std::isfinite(value)) return QString();
     Buffer buffer;
     Digits d = splitScientific(write(buffer, value, std::chars_format::scientific));
-    if (d.count > 7) d = splitScientific(write(buffer, value, std::chars_format::scientific, 6));
+    if (d.count > 7) {
+        const std::optional<RoundedDigits> rounded = roundedByArithmetic(std::fabs(double(value)), 7);
+        d = rounded ? digitsOf(*rounded, value < 0)
+                    : splitScientific(write(buffer, value, std::chars_format::scientific, 6));
+    }
     return generalText(d, 7, locale);
 }
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -87,39 +88,58 @@ TEST(DisplayFormat, WrittenTextsReadBackAsQLocaleReadsThem)
 
 namespace {
 
-double readBackOfFifteenDigits(double value)
+// What the scientific text of to_chars with the given number of places reads
+// back as, and how many significant digits the shortest text has.
+template <typename Number>
+double readBack(Number value, int places)
 {
     std::array<char, 64> text{};
-    const auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific, 14);
+    const auto end =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific, places);
     double read = 0.0;
     std::from_chars(text.data(), end.ptr, read);
     return read;
 }
 
-// The rounding to 15 digits that every conversion and the double mode's text
-// make takes a short cut for most values; it must give what writing and
-// reading the text gives, also where the 16th digit is a 5 and around powers
-// of ten.
-TEST(DisplayFormat, FifteenDigitValueIsWhatItsTextReadsBack)
+int shortestDigits(float value)
 {
-    std::vector<double> values = {1000000000000005.0,    1000000000000015.0,   999999999999999.5,    0.1 + 0.2, 2.675,
-                                  1.0000000000000049e-5, 123456789012345.5e-3, 9.9999999999999995e36};
-    for (int exponent = -12; exponent <= 40; ++exponent) {
+    std::array<char, 64> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific);
+    const std::string_view written(text.data(), size_t(end.ptr - text.data()));
+    return int(std::count_if(written.begin(), written.begin() + std::ptrdiff_t(written.find('e')),
+                             [](char c) { return c >= '0' && c <= '9'; }));
+}
+
+// The rounding to 15 digits that every conversion and the double mode's text
+// make, and the single mode's rounding to 7, take a short cut for most values;
+// it must give what writing and reading the text gives, also where the next
+// digit is a 5 and around powers of ten.
+TEST(DisplayFormat, RoundedDigitsAreWhatTheTextReadsBack)
+{
+    std::vector<double> values = {
+        1000000000000005.0,   1000000000000015.0,    999999999999999.5, 0.1 + 0.2,  2.675,      1.0000000000000049e-5,
+        123456789012345.5e-3, 9.9999999999999995e36, 12345675.0,        0.3333333f, 16777215.0, 9.9999995e-11};
+    for (int exponent = -16; exponent <= 45; ++exponent) {
         const double power = std::pow(10.0, exponent);
         for (double near : {std::nextafter(power, 0.0), power, std::nextafter(power, HUGE_VAL),
-                            power * 0.99999999999999995, power * 1.0000000000000005})
+                            power * 0.99999999999999995, power * 1.0000000000000005, power * 0.99999996})
             values.push_back(near);
     }
     std::mt19937_64 random(20261207);
-    std::uniform_real_distribution<double> decades(-12.0, 40.0), mantissa(1.0, 10.0);
-    for (int i = 0; i < 200000; ++i) values.push_back(mantissa(random) * std::pow(10.0, std::floor(decades(random))));
+    std::uniform_real_distribution<double> decades(-16.0, 45.0), mantissa(1.0, 10.0);
+    for (int i = 0; i < 50000; ++i) values.push_back(mantissa(random) * std::pow(10.0, std::floor(decades(random))));
     for (double value : values) {
         for (double signed_ : {value, -value}) {
             const std::optional<double> rounded = doubleTextValue(signed_);
             ASSERT_TRUE(rounded) << signed_;
-            const double expected = readBackOfFifteenDigits(signed_);
+            const double expected = readBack(signed_, 14);
             ASSERT_EQ(*rounded, expected) << std::setprecision(17) << signed_;
             ASSERT_EQ(doubleText(signed_, kEnglish).toDouble(), expected) << std::setprecision(17) << signed_;
+            const auto single = float(signed_);
+            if (std::isfinite(single) && shortestDigits(single) > 7) {
+                ASSERT_EQ(singleText(single, kEnglish).toDouble(), readBack(single, 6))
+                    << std::setprecision(9) << single;
+            }
         }
     }
 }
