@@ -180,10 +180,8 @@ std::string_view fifteenDigits(Buffer& buffer, double value)
     return write(buffer, value, std::chars_format::scientific, 14);
 }
 
-// 10^n for n in 0 .. 27: exact in a long double of 64 significant bits, and
-// up to 10^22 in a double.
+// 10^n for n in 0 .. 27: exact in a long double of 64 significant bits.
 constexpr int kExactLongPowers = 27;
-constexpr int kExactDoublePowers = 22;
 constexpr std::array<long double, kExactLongPowers + 1> kPowersOfTen = [] {
     std::array<long double, kExactLongPowers + 1> powers{};
     long double power = 1;
@@ -213,38 +211,44 @@ std::optional<RoundedDigits> roundedByArithmetic(double magnitude, int count)
     if (!std::isnormal(magnitude)) return std::nullopt;
     const long double least = kPowersOfTen[size_t(count - 1)];
     const long double bound = least * 10;
-    // The decimal exponent, possibly one too low (log10 2 rounded down).
+    // The decimal exponent, possibly one too low (log10 2 rounded down): the
+    // scale is then one power of ten less.
     int exponent = int(std::floor(std::ilogb(magnitude) * 0.30102999));
-    std::optional<long double> digits;
-    const auto scale = [&] {
-        const int shift = count - 1 - exponent;
-        if (std::abs(shift) > kExactLongPowers) return false;
-        digits = shift >= 0 ? magnitude * kPowersOfTen[size_t(shift)] : magnitude / kPowersOfTen[size_t(-shift)];
-        return true;
+    const int shift = count - 1 - exponent;
+    if (shift > kExactLongPowers || shift - 1 < -kExactLongPowers) return std::nullopt;
+    const auto scaled = [magnitude](int by) {
+        return by >= 0 ? magnitude * kPowersOfTen[size_t(by)] : magnitude / kPowersOfTen[size_t(-by)];
     };
-    if (!scale()) return std::nullopt;
-    if (*digits >= bound) {
+    long double digits = scaled(shift);
+    if (digits >= bound) {
         ++exponent;
-        if (!scale()) return std::nullopt;
+        digits = scaled(shift - 1);
     }
     // Near the bounds either exponent rounds to the same power of ten.
-    if (!(*digits >= least - 1 && *digits < bound + 1)) return std::nullopt;
-    const long double whole = std::floor(*digits);
-    const long double fraction = *digits - whole;
+    if (!(digits >= least - 1 && digits < bound + 1)) return std::nullopt;
+    const long double whole = std::floor(digits);
+    const long double fraction = digits - whole;
     if (std::fabs(fraction - 0.5L) < 1e-3L) return std::nullopt;
     const double rounded = double(fraction > 0.5L ? whole + 1 : whole);
     if (rounded >= double(bound)) return RoundedDigits{double(least), exponent + 1, count};
     return RoundedDigits{rounded, exponent, count};
 }
 
-// The value of the digits as from_chars would read it: an integer of at most
-// 15 digits times a power of ten up to 10^22 is rounded once.
+// The value of the digits as from_chars would read it. The digits times or
+// divided by an exact power of ten are rounded once to 64 bits and then to a
+// double; rounding twice can only differ from rounding once when the first
+// result lies halfway between two doubles, and that case is left to from_chars.
 std::optional<double> valueOf(const RoundedDigits& rounded)
 {
     const int shift = rounded.exponent - (rounded.count - 1);
-    if (std::abs(shift) > kExactDoublePowers) return std::nullopt;
-    const double power = double(kPowersOfTen[size_t(std::abs(shift))]);
-    return shift >= 0 ? rounded.digits * power : rounded.digits / power;
+    if (std::abs(shift) > kExactLongPowers) return std::nullopt;
+    const long double power = kPowersOfTen[size_t(std::abs(shift))];
+    const long double value = shift >= 0 ? rounded.digits * power : rounded.digits / power;
+    int binaryExponent = 0;
+    const auto bits = std::uint64_t(std::ldexp(std::frexp(value, &binaryExponent), 64));
+    constexpr std::uint64_t kBeyondDouble = (std::uint64_t(1) << 11) - 1;  // the 11 bits a double drops
+    if ((bits & kBeyondDouble) == std::uint64_t(1) << 10) return std::nullopt;
+    return double(value);
 }
 
 Digits digitsOf(const RoundedDigits& rounded, bool negative)
@@ -315,7 +319,9 @@ QString scientificText(double value, const QLocale& locale)
 {
     if (!std::isfinite(value)) return QString();
     Buffer buffer;
-    const Digits d = splitScientific(write(buffer, value, std::chars_format::scientific, 2));
+    const std::optional<RoundedDigits> rounded = roundedByArithmetic(std::fabs(value), 3);
+    const Digits d = rounded ? digitsOf(*rounded, value < 0)
+                             : splitScientific(write(buffer, value, std::chars_format::scientific, 2));
     if (beyondDoubleRange(d)) return QString();
     const std::string_view digits = d.digits();
     TextBuilder text(locale);

@@ -111,9 +111,9 @@ int shortestDigits(float value)
 }
 
 // The rounding to 15 digits that every conversion and the double mode's text
-// make, and the single mode's rounding to 7, take a short cut for most values;
-// it must give what writing and reading the text gives, also where the next
-// digit is a 5 and around powers of ten.
+// make, the single mode's rounding to 7 and the scientific mode's to 3 take a
+// short cut for most values; it must give what writing and reading the text
+// gives, also where the next digit is a 5 and around powers of ten.
 TEST(DisplayFormat, RoundedDigitsAreWhatTheTextReadsBack)
 {
     std::vector<double> values = {
@@ -135,6 +135,8 @@ TEST(DisplayFormat, RoundedDigitsAreWhatTheTextReadsBack)
             const double expected = readBack(signed_, 14);
             ASSERT_EQ(*rounded, expected) << std::setprecision(17) << signed_;
             ASSERT_EQ(doubleText(signed_, kEnglish).toDouble(), expected) << std::setprecision(17) << signed_;
+            ASSERT_EQ(scientificText(signed_, kEnglish).toDouble(), readBack(signed_, 2))
+                << std::setprecision(17) << signed_;
             const auto single = float(signed_);
             if (std::isfinite(single) && shortestDigits(single) > 7) {
                 ASSERT_EQ(singleText(single, kEnglish).toDouble(), readBack(single, 6))
