@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -180,12 +181,12 @@ std::string_view fifteenDigits(Buffer& buffer, double value)
     return write(buffer, value, std::chars_format::scientific, 14);
 }
 
-// 10^n for n in 0 .. 27: exact in a long double of 64 significant bits.
-constexpr int kExactLongPowers = 27;
-constexpr std::array<long double, kExactLongPowers + 1> kPowersOfTen = [] {
-    std::array<long double, kExactLongPowers + 1> powers{};
-    long double power = 1;
-    for (long double& p : powers) {
+// 10^n for n in 0 .. 22: exact in a double.
+constexpr int kExactPowers = 22;
+constexpr std::array<double, kExactPowers + 1> kPowersOfTen = [] {
+    std::array<double, kExactPowers + 1> powers{};
+    double power = 1;
+    for (double& p : powers) {
         p = power;
         power *= 10;
     }
@@ -201,54 +202,50 @@ struct RoundedDigits {
 };
 
 // The rounding of to_chars to the given number of significant digits (at
-// most 15) done by arithmetic, for magnitudes that a power of ten up to 10^27
-// scales to that many digits before the point; none where that cannot be
-// decided cheaply. The scaled magnitude is off by at most 1E-04 (one rounding
-// to 64 bits), so its nearest integer is certain unless it lies close to a half.
+// most 15) done in double arithmetic, for magnitudes that a power of ten up to
+// 10^22 scales to that many digits before the point. The scaled magnitude is
+// rounded once, and rounding keeps order: as whole + 0.5 is a double, the
+// scaled value lies on the same side of it as the exact product or quotient
+// unless it is that half itself, which is left to to_chars (a true half goes
+// to the even neighbour there).
 std::optional<RoundedDigits> roundedByArithmetic(double magnitude, int count)
 {
-    if constexpr (std::numeric_limits<long double>::digits < 64) return std::nullopt;
     if (!std::isnormal(magnitude)) return std::nullopt;
-    const long double least = kPowersOfTen[size_t(count - 1)];
-    const long double bound = least * 10;
-    // The decimal exponent, possibly one too low (log10 2 rounded down): the
-    // scale is then one power of ten less.
-    int exponent = int(std::floor(std::ilogb(magnitude) * 0.30102999));
+    const double least = kPowersOfTen[size_t(count - 1)];
+    const double bound = least * 10;
+    // floor(e · log10 2) for the binary exponent e (exact over a double's
+    // range); the decimal exponent is that or one more.
+    const int binaryExponent = int(std::bit_cast<std::uint64_t>(magnitude) >> 52) - 1023;
+    int exponent = (binaryExponent * 78913) >> 18;
     const int shift = count - 1 - exponent;
-    if (shift > kExactLongPowers || shift - 1 < -kExactLongPowers) return std::nullopt;
+    if (shift > kExactPowers || shift - 1 < -kExactPowers) return std::nullopt;
     const auto scaled = [magnitude](int by) {
-        return by >= 0 ? magnitude * kPowersOfTen[size_t(by)] : magnitude / kPowersOfTen[size_t(-by)];
+        const double power = kPowersOfTen[size_t(std::abs(by))];
+        return by >= 0 ? magnitude * power : magnitude / power;
     };
-    long double digits = scaled(shift);
+    double digits = scaled(shift);
     if (digits >= bound) {
         ++exponent;
         digits = scaled(shift - 1);
     }
     // Near the bounds either exponent rounds to the same power of ten.
     if (!(digits >= least - 1 && digits < bound + 1)) return std::nullopt;
-    const long double whole = std::floor(digits);
-    const long double fraction = digits - whole;
-    if (std::fabs(fraction - 0.5L) < 1e-3L) return std::nullopt;
-    const double rounded = double(fraction > 0.5L ? whole + 1 : whole);
-    if (rounded >= double(bound)) return RoundedDigits{double(least), exponent + 1, count};
+    const double whole = double(std::int64_t(digits));
+    const double fraction = digits - whole;
+    if (fraction == 0.5) return std::nullopt;
+    const double rounded = fraction > 0.5 ? whole + 1 : whole;
+    if (rounded >= bound) return RoundedDigits{least, exponent + 1, count};
     return RoundedDigits{rounded, exponent, count};
 }
 
-// The value of the digits as from_chars would read it. The digits times or
-// divided by an exact power of ten are rounded once to 64 bits and then to a
-// double; rounding twice can only differ from rounding once when the first
-// result lies halfway between two doubles, and that case is left to from_chars.
+// The value of the digits as from_chars would read it: an integer of at most
+// 15 digits times or divided by an exact power of ten is rounded once.
 std::optional<double> valueOf(const RoundedDigits& rounded)
 {
     const int shift = rounded.exponent - (rounded.count - 1);
-    if (std::abs(shift) > kExactLongPowers) return std::nullopt;
-    const long double power = kPowersOfTen[size_t(std::abs(shift))];
-    const long double value = shift >= 0 ? rounded.digits * power : rounded.digits / power;
-    int binaryExponent = 0;
-    const auto bits = std::uint64_t(std::ldexp(std::frexp(value, &binaryExponent), 64));
-    constexpr std::uint64_t kBeyondDouble = (std::uint64_t(1) << 11) - 1;  // the 11 bits a double drops
-    if ((bits & kBeyondDouble) == std::uint64_t(1) << 10) return std::nullopt;
-    return double(value);
+    if (std::abs(shift) > kExactPowers) return std::nullopt;
+    const double power = kPowersOfTen[size_t(std::abs(shift))];
+    return shift >= 0 ? rounded.digits * power : rounded.digits / power;
 }
 
 Digits digitsOf(const RoundedDigits& rounded, bool negative)
