@@ -7,7 +7,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string_view>
 
 namespace tolvarin {
