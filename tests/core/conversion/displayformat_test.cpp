@@ -84,12 +84,8 @@ TEST(DisplayFormat, WrittenTextsReadBackAsQLocaleReadsThem)
     }
 }
 
-}  // namespace
-
-namespace {
-
 // What the scientific text of to_chars with the given number of places reads
-// back as, and how many significant digits the shortest text has.
+// back as.
 template <typename Number>
 double readBack(Number value, int places)
 {
@@ -101,6 +97,7 @@ double readBack(Number value, int places)
     return read;
 }
 
+// The significant digits of the shortest text that reads back as the value.
 int shortestDigits(float value)
 {
     std::array<char, 64> text{};
