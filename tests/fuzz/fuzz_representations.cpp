@@ -13,7 +13,8 @@
 // - a fraction is reduced, its denominator divides 10^sensitivity, and whole
 //   part + fraction - error is exactly the value's magnitude, the error at
 //   most half a unit of the last place;
-// - a Roman numeral reads back as the whole part it names.
+// - a Roman numeral reads back as the whole part it names;
+// - no shown text is longer than 400 characters beyond the typed text.
 #include "catalogue/numericreading.h"
 #include "fuzzinput.h"
 #include "numbers/decimalvalue.h"
@@ -215,8 +216,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                              std::to_string(settings.ownBasePlaces) + " " +
                              std::to_string(settings.fractionSensitivity) + ": " + shown(outcome.shownText());
 
+    // A message or the own base's answer repeats the cell's text as typed.
     const QString shownText = outcome.shownText();
-    FUZZ_CHECK(shownText.size() < 400, what);
+    FUZZ_CHECK(shownText.size() < 400 + text.size(), what);
     // (Written digits may spell "NAN" or "INF" from base 24 on: they are read back below.)
     if (outcome.refused() && !outcome.refusedBecause(RefusalReason::OutOfRange))
         FUZZ_CHECK(!namesNoNumber(shownText), what);
