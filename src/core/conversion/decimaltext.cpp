@@ -166,20 +166,6 @@ std::string_view write(Buffer& buffer, Number value, Format... format)
     return std::string_view(buffer.data(), size_t(result.ptr - buffer.data()));
 }
 
-// The value rounded to 15 significant digits in the scientific text of
-// to_chars. When the shortest round-trip text has at most 15 digits it is
-// that rounding already (half an ulp is below half a step of the 15th
-// digit), and it is much cheaper to get.
-std::string_view fifteenDigits(Buffer& buffer, double value)
-{
-    const std::string_view shortest = write(buffer, value, std::chars_format::scientific);
-    int digits = 0;
-    for (size_t i = 0; i < shortest.size() && shortest[i] != 'e'; ++i)
-        if (shortest[i] >= '0' && shortest[i] <= '9') ++digits;
-    if (digits <= 15) return shortest;
-    return write(buffer, value, std::chars_format::scientific, 14);
-}
-
 // 10^n for n in 0 .. 22: exact in a double.
 constexpr int kExactPowers = 22;
 constexpr std::array<double, kExactPowers + 1> kPowersOfTen = [] {
@@ -257,15 +243,23 @@ Digits digitsOf(const RoundedDigits& rounded, bool negative)
     return d;
 }
 
+// The value rounded to the given number of significant digits: by arithmetic
+// where that is certain, otherwise from the scientific text of to_chars.
+template <typename Number>
+Digits roundedDigits(Number value, int count)
+{
+    if (const std::optional<RoundedDigits> rounded = roundedByArithmetic(std::fabs(double(value)), count))
+        return digitsOf(*rounded, value < 0);
+    Buffer buffer;
+    return splitScientific(write(buffer, value, std::chars_format::scientific, count - 1));
+}
+
 }  // namespace
 
 QString doubleText(double value, const QLocale& locale)
 {
     if (!std::isfinite(value)) return QString();
-    if (const std::optional<RoundedDigits> rounded = roundedByArithmetic(std::fabs(value), 15))
-        return generalText(digitsOf(*rounded, value < 0), 15, locale);
-    Buffer buffer;
-    const Digits d = splitScientific(fifteenDigits(buffer, value));
+    const Digits d = roundedDigits(value, 15);
     if (beyondDoubleRange(d)) return QString();
     return generalText(d, 15, locale);
 }
@@ -291,11 +285,7 @@ QString singleText(float value, const QLocale& locale)
     if (!std::isfinite(value)) return QString();
     Buffer buffer;
     Digits d = splitScientific(write(buffer, value, std::chars_format::scientific));
-    if (d.count > 7) {
-        const std::optional<RoundedDigits> rounded = roundedByArithmetic(std::fabs(double(value)), 7);
-        d = rounded ? digitsOf(*rounded, value < 0)
-                    : splitScientific(write(buffer, value, std::chars_format::scientific, 6));
-    }
+    if (d.count > 7) d = roundedDigits(value, 7);
     return generalText(d, 7, locale);
 }
 
@@ -307,17 +297,13 @@ QString singlePrecisionText(double value, const QLocale& locale)
         return singleText(float(value), locale);
     // Beyond the single's range a cast would be undefined and a subnormal
     // would lose its digits: seven significant digits of the double instead.
-    Buffer buffer;
-    return generalText(splitScientific(write(buffer, value, std::chars_format::scientific, 6)), 7, locale);
+    return generalText(roundedDigits(value, 7), 7, locale);
 }
 
 QString scientificText(double value, const QLocale& locale)
 {
     if (!std::isfinite(value)) return QString();
-    Buffer buffer;
-    const std::optional<RoundedDigits> rounded = roundedByArithmetic(std::fabs(value), 3);
-    const Digits d = rounded ? digitsOf(*rounded, value < 0)
-                             : splitScientific(write(buffer, value, std::chars_format::scientific, 2));
+    const Digits d = roundedDigits(value, 3);
     if (beyondDoubleRange(d)) return QString();
     const std::string_view digits = d.digits();
     TextBuilder text(locale);
