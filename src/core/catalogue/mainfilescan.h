@@ -15,8 +15,9 @@ namespace tolvarin {
 // unit whose symbol or name is one of the words. Their units, rows and counts
 // are those that readMainDataBytes gives them, except that the information
 // texts stay empty (a conversion does not show them); every other built-in
-// topic stays empty. The bytes are scanned, not decoded, and only the units of those
-// topics become texts, which makes a question about one or two units quick.
+// topic stays empty. The bytes are scanned, not decoded, and only the units of
+// those topics become texts, which makes a question about one or two units
+// quick.
 // Nothing comes back, and the catalogue is left as it was, when the file
 // holds anything that the whole reader would report or decode otherwise (not
 // UTF-8, a control character, a line it would warn about or refuse, a form of
